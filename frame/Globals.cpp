@@ -1,0 +1,12 @@
+// The process-wide objects, defined in one place so that they are built in
+// this order when the module loads and destroyed in the reverse order.
+#include "frame/Globals.h"
+
+#include "frame/QorthmcustApp.h"
+
+const UINT g_uAppearanceMsg = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
+CQorthmcustApp theApp;
+HANDLE g_hTextModule = nullptr;
+
+// One copy for all processes: a 32-bit value, as window handles are.
+volatile LONG g_hCustWnd __attribute__((section("Shared"), shared)) = 0;

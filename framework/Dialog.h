@@ -1,0 +1,35 @@
+// A modal dialog from a template of the module's resources. The object is
+// bound to its window at WM_INITDIALOG and handles messages like any CWnd.
+#pragma once
+
+#include "framework/Wnd.h"
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    // IDOK, IDCANCEL or what EndDialog was given; -1 when the dialog could
+    // not be created.
+    virtual INT_PTR DoModal();
+    void EndDialog(int result) const { ::EndDialog(m_hWnd, result); }
+
+    UINT GetTemplateId() const { return m_nIDTemplate; }
+
+protected:
+    // Answer TRUE to let the dialog manager set the focus.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(UINT id, UINT code, HWND control) override;
+
+    // Binds the object to a dialog window the system created, then runs
+    // OnInitDialog; what a dialog procedure answers to WM_INITDIALOG.
+    INT_PTR StartDialog(HWND hwnd);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+};

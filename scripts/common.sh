@@ -1,0 +1,66 @@
+# Shared by the demo and test commands: install what is missing, build, and
+# prepare the Wine prefix. Source it from the repository's root.
+
+ROOT=$(pwd)
+BUILD=$ROOT/build
+export WINEPREFIX=$BUILD/wineprefix
+export WINEDEBUG=-all
+JOBS=$(nproc)
+
+install_packages() {
+    local missing=()
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x86-64-posix)
+    command -v i686-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-i686-posix)
+    command -v wine >/dev/null || missing+=(wine wine64)
+    command -v Xvfb >/dev/null || missing+=(xvfb)
+    command -v xwd >/dev/null || missing+=(x11-apps)
+    command -v convert >/dev/null || missing+=(imagemagick)
+    command -v cmake >/dev/null || missing+=(cmake)
+    command -v clang++ >/dev/null || missing+=(clang)
+    [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+    [ -d /usr/lib/llvm-14/lib/clang ] && ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 \
+        || missing+=(libclang-rt-14-dev)
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "== installing: ${missing[*]}"
+        local sudo=
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+# build_windows <arch> [extra cmake arguments]
+build_windows() {
+    local arch=$1
+    shift
+    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$BUILD/$arch" -j "$JOBS"
+}
+
+build_native() {
+    CXX=clang++ CC=clang cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD/native" -j "$JOBS"
+}
+
+# A 64-bit Wine prefix inside the build folder, with the null display driver
+# unless a display is wanted; a persistent server keeps later starts fast.
+prepare_wine() {
+    local driver=${1:-null}
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "== creating the Wine prefix"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    if [ "$driver" = null ]; then
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    else
+        wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+    fi
+    wineserver -w
+    wineserver -p
+}
+
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+}

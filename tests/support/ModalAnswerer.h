@@ -1,0 +1,72 @@
+// Answers the modal windows that the code under test opens, as a user would:
+// from a thread of its own it waits for each expected top-level window of the
+// thread under test, then looks at it and presses its buttons with messages.
+// Steps run in order; a step whose window does not come within the timeout
+// fails the test and closes what is open, so no test hangs.
+#pragma once
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+
+namespace qortest {
+
+class ModalAnswerer {
+public:
+    using Match = std::function<bool(HWND)>;
+    using Act = std::function<void(HWND)>;
+
+    // Watches the windows of the calling thread.
+    ModalAnswerer();
+    // Fails the test for steps that never ran.
+    ~ModalAnswerer();
+    ModalAnswerer(const ModalAnswerer&) = delete;
+    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
+
+    // Adds a step: wait for a new visible top-level window that match accepts,
+    // then run act with it on the answerer's thread.
+    void Then(Match match, Act act);
+    // Waits until every step has run (or failed); true when all ran.
+    bool Wait(DWORD timeoutMs = 10000);
+
+private:
+    struct Step {
+        Match match;
+        Act act;
+    };
+    void Run();
+    HWND FindWindowFor(const Match& match);
+    void CloseEverything();
+
+    DWORD m_threadId;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Step> m_steps;
+    std::set<HWND> m_seen;
+    bool m_stop = false;
+    bool m_failed = false;
+    std::thread m_thread;
+};
+
+// Matches for common windows.
+ModalAnswerer::Match WindowWithCaption(const std::string& caption);
+ModalAnswerer::Match MessageBoxWithText(const std::string& text);
+ModalAnswerer::Match AnyDialog();
+
+// What a user sees and does, safe to call from the answerer's thread.
+std::string TextOf(HWND hwnd);
+std::string DialogItemText(HWND dialog, int id);
+// Clicks a button of a dialog (posted: the click may open another modal).
+void PressButton(HWND dialog, int id);
+// Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
+void PressSheetButton(HWND sheet, int button);
+// The texts of a dialog's static controls, in child order.
+std::vector<std::string> StaticTexts(HWND dialog);
+
+} // namespace qortest

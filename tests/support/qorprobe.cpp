@@ -1,0 +1,76 @@
+// A second process for the tests of what crosses process boundaries.
+//   qorprobe handle
+//       loads the module and prints the customizing sheet's handle (hex)
+//   qorprobe session <class name> <milliseconds>
+//       opens a top-level window of that class, pumps messages for that long
+//       and prints "appearance <wParam> <lParam>" for each appearance message
+#include "frame/qorthmcust.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+UINT g_appearanceMessage = 0;
+
+LRESULT CALLBACK SessionProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == g_appearanceMessage && message != 0) {
+        std::printf("appearance %lu %ld\n", static_cast<unsigned long>(wParam),
+                    static_cast<long>(lParam));
+        std::fflush(stdout);
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+int PrintHandle()
+{
+    HMODULE module = ::LoadLibraryA("qorthmcust.dll");
+    if (!module)
+        return 1;
+    auto get = reinterpret_cast<HWND(WINAPI*)()>(
+        reinterpret_cast<void*>(::GetProcAddress(module, "QorThemeGetCustWindowHandle")));
+    std::printf("%08lx\n", get ? static_cast<unsigned long>(HandleToULong(get())) : 0ul);
+    ::FreeLibrary(module);
+    return 0;
+}
+
+int RunSession(const char* className, DWORD milliseconds)
+{
+    g_appearanceMessage = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = &SessionProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    if (!::RegisterClassA(&wc))
+        return 1;
+    HWND hwnd = ::CreateWindowExA(0, className, "probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd)
+        return 1;
+    const DWORD end = ::GetTickCount() + milliseconds;
+    while (static_cast<LONG>(end - ::GetTickCount()) > 0) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+    ::DestroyWindow(hwnd);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "handle") == 0)
+        return PrintHandle();
+    if (argc == 4 && std::strcmp(argv[1], "session") == 0)
+        return RunSession(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
+    std::fprintf(stderr, "usage: qorprobe handle | session <class> <milliseconds>\n");
+    return 2;
+}
