@@ -1,0 +1,43 @@
+// The registry store of the appearance settings: the few ways the module reads
+// and writes a value. A value counts as missing when it is absent, of another
+// type than the reader expects, or longer than the reader's buffer.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace settings {
+
+// The root of the appearance settings, in both hives.
+extern const char kAppearanceKey[];
+// Under it, one key per visual theme.
+extern const char kThemesKey[];
+
+// Bytes a string is read into, its terminating zero included: a stored text
+// of 256 or more characters is missing.
+const DWORD kValueBufferSize = 256;
+
+// A string (REG_SZ, or REG_EXPAND_SZ taken verbatim) of an open key.
+std::optional<std::string> ReadString(HKEY key, const char* name,
+                                      DWORD bufferSize = kValueBufferSize);
+// A 32-bit number (REG_DWORD) of an open key.
+std::optional<DWORD> ReadNumber(HKEY key, const char* name);
+// Writes REG_SZ with its terminating zero; answers whether it was written.
+bool WriteString(HKEY key, const char* name, const std::string& text);
+// Writes REG_DWORD; answers whether it was written.
+bool WriteNumber(HKEY key, const char* name, DWORD value);
+
+// The user's value, or the machine's when the user has none (the shell's
+// user/machine lookup).
+std::optional<std::string> ReadUserThenMachineString(const char* path, const char* name,
+                                                     DWORD bufferSize = kValueBufferSize);
+std::optional<DWORD> ReadUserThenMachineNumber(const char* path, const char* name);
+// The user's value; the machine hive is not consulted.
+std::optional<std::string> ReadUserString(const char* path, const char* name,
+                                          DWORD bufferSize = kValueBufferSize);
+// Writes into the user hive, creating the key there when needed.
+bool WriteUserString(const char* path, const char* name, const std::string& text);
+
+} // namespace settings
