@@ -6,7 +6,9 @@
 #include "frame/Globals.h"
 #include "frame/TextCatalogue.h"
 #include "framework/ModuleState.h"
+#include "model/SettingsStore.h"
 #include "model/SmcRendering.h"
+#include "model/ThemeManager.h"
 #include "pages/GeneralPage.h"
 #include "pages/ThemesPage.h"
 
@@ -53,7 +55,10 @@ extern "C" HWND WINAPI QorThemeGetCustWindowHandle(void)
 
 extern "C" void WINAPI QorThemeReinit(void)
 {
-    RunExport(Nothing{}, [] { return Nothing{}; });
+    RunExport(Nothing{}, [] {
+        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, settings::kThemesKey);
+        return Nothing{};
+    });
 }
 
 extern "C" void WINAPI QorThemeSystemSettinsDlg(DWORD, const char*)

@@ -3,9 +3,12 @@
 #include "frame/Globals.h"
 
 #include "frame/QorthmcustApp.h"
+#include "model/ThemeManager.h"
 
 const UINT g_uAppearanceMsg = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
 CQorthmcustApp theApp;
+// Loads the colour settings and starts the schedule timer on the loading thread.
+CThemeManager g_themeManager;
 HANDLE g_hTextModule = nullptr;
 
 // One copy for all processes: a 32-bit value, as window handles are.
