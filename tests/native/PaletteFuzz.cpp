@@ -1,0 +1,32 @@
+// Any text handed to PaletteFromString: no fault, every parsed colour in
+// range, and a palette text of the wrong length leaves the palette alone.
+#include "model/Theme.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const HsbColor untouched = {-1, -1, -1};
+    Palette palette;
+    palette.fill(untouched);
+    const bool parsed = CTheme::PaletteFromString(text, palette);
+    if (parsed != (size / 6 == kPaletteSize))
+        std::abort();
+    for (const HsbColor& color : palette) {
+        if (!parsed) {
+            if (color != untouched)
+                std::abort();
+            continue;
+        }
+        if (color.hue < 0 || color.hue > 359 || color.saturation < 0 || color.saturation > 100
+            || color.brightness < 0 || color.brightness > 100)
+            std::abort();
+    }
+    if (parsed && CTheme::PaletteToString(palette).size() != 6 * kPaletteSize)
+        std::abort();
+    return 0;
+}
