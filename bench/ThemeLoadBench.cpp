@@ -1,0 +1,130 @@
+// Loading a theme's colour settings: time per setting for N = 10, 100 and
+// 1000 named settings, and the ratio to a floor measured in the same run -
+// a bare loop that enumerates the same subkeys and reads the same five
+// values with the registry API. Works under Software\Qor\Bench of the user
+// hive and removes it afterwards.
+#include "model/ThemeManager.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char kBenchRoot[] = "Software\\Qor\\Bench\\Themes";
+const char kBenchKey[] = "Software\\Qor\\Bench";
+const char kTheme[] = "Bench";
+const char kThemeKey[] = "Software\\Qor\\Bench\\Themes\\Bench";
+const char kPalette[] =
+    "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
+    "625c5b5451514b42423d658190829cab8faaba95b2c3";
+const char* const kValueNames[] = {"strPaletteMain", "strPaletteShift", "bTimeActivated",
+                                   "strTimeSettings", "bWriteProtected"};
+const int kRounds = 5;
+const int kSettingsPerRound = 1000;
+
+using Clock = std::chrono::steady_clock;
+
+void SetString(HKEY key, const char* name, const std::string& text)
+{
+    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+}
+
+void SetNumber(HKEY key, const char* name, DWORD value)
+{
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
+void Seed(int count)
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kBenchKey);
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "Setting %04d", i);
+        const std::string path = std::string(kThemeKey) + "\\" + name;
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key, nullptr);
+        SetString(key, "strPaletteMain", kPalette);
+        SetString(key, "strPaletteShift", kPalette);
+        SetNumber(key, "bTimeActivated", 1);
+        SetString(key, "strTimeSettings", "Day;08:00;18:00");
+        SetNumber(key, "bWriteProtected", 0);
+        ::RegCloseKey(key);
+    }
+}
+
+// The floor: enumerate, open each subkey, read its five values, close it.
+int BareLoad()
+{
+    HKEY theme = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, KEY_READ, &theme) != ERROR_SUCCESS)
+        return 0;
+    int loaded = 0;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof(name);
+        if (::RegEnumKeyExA(theme, index, name, &length, nullptr, nullptr, nullptr, nullptr)
+            != ERROR_SUCCESS)
+            break;
+        HKEY setting = nullptr;
+        if (::RegOpenKeyExA(theme, name, 0, KEY_READ, &setting) != ERROR_SUCCESS)
+            continue;
+        for (const char* value : kValueNames) {
+            BYTE data[256];
+            DWORD size = sizeof(data);
+            ::RegQueryValueExA(setting, value, nullptr, nullptr, data, &size);
+        }
+        ::RegCloseKey(setting);
+        ++loaded;
+    }
+    ::RegCloseKey(theme);
+    return loaded;
+}
+
+int ManagerLoad(CThemeManager& manager)
+{
+    manager.Reload(kTheme, "", HKEY_CURRENT_USER, kBenchRoot);
+    return manager.GetColorSettingCount();
+}
+
+// Microseconds per setting of the fastest of several repetitions.
+template <class Load>
+double MicrosecondsPerSetting(int count, Load load)
+{
+    const int repetitions = std::max(1, kSettingsPerRound / count);
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < repetitions; ++i)
+        if (load() != count)
+            std::printf("  (loaded a different number of settings)\n");
+    const std::chrono::duration<double, std::micro> elapsed = Clock::now() - start;
+    return elapsed.count() / (static_cast<double>(repetitions) * count);
+}
+
+} // namespace
+
+int main()
+{
+    CThemeManager manager;
+    std::printf("%6s %14s %14s %7s\n", "N", "manager us/set", "floor us/set", "ratio");
+    for (int count : {10, 100, 1000}) {
+        Seed(count);
+        double managerBest = 1e300;
+        double floorBest = 1e300;
+        // Alternate the two so that both see the same machine state.
+        for (int round = 0; round < kRounds; ++round) {
+            floorBest = std::min(floorBest, MicrosecondsPerSetting(count, BareLoad));
+            managerBest = std::min(managerBest,
+                                   MicrosecondsPerSetting(count, [&] { return ManagerLoad(manager); }));
+        }
+        std::printf("%6d %14.2f %14.2f %7.2f\n", count, managerBest, floorBest,
+                    managerBest / floorBest);
+    }
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kBenchKey);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
+    return 0;
+}
