@@ -4,6 +4,7 @@
 #include "tests/support/Journal.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,8 @@ using namespace qortest;
 
 namespace {
 
-class ReinitTest : public RegistryTest {
+class ReinitTest : public StandInTest {
 protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
-    void TearDown() override
-    {
-        ResetStandIns();
-        RegistryTest::TearDown();
-    }
-
     static std::string ThemeKey(const char* theme) { return std::string(kThemesKey) + "\\" + theme; }
 };
 

@@ -6,6 +6,7 @@
 #include "model/ThemeManager.h"
 #include "tests/support/Journal.h"
 #include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
@@ -109,19 +110,8 @@ DWORD ValueCount(const std::string& path)
     return count;
 }
 
-class ThemeManagerTest : public RegistryTest {
+class ThemeManagerTest : public StandInTest {
 protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
-    void TearDown() override
-    {
-        ResetStandIns();
-        RegistryTest::TearDown();
-    }
-
     bool Load(const char* theme, const char* setting = nullptr)
     {
         return m_manager.Reload(theme, setting, HKEY_CURRENT_USER, kThemesKey);
@@ -394,44 +384,34 @@ TEST_F(ThemeManagerTest, SavingANewRecordHandsItToTheManagerOnlyForANewKey)
     Store("Lark", "Unlisted", {kWhite, kWhite, 0, std::nullopt, 0});
     ASSERT_TRUE(Load("Lark"));
 
-    auto fresh = std::make_unique<CTheme>();
-    fresh->m_strName = "Noon";
-    const CTheme* noon = fresh.get();
-    ASSERT_TRUE(m_manager.SaveColorSetting(fresh));
-    EXPECT_EQ(fresh, nullptr);
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 2);
-    EXPECT_EQ(m_manager.GetColorSetting(1), noon);
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, SettingKey("Lark", "Noon"), "strTimeSettings"),
-              "default");
-
-    // A key that existed without being listed: written, but the caller keeps
-    // the record; the next load lists it.
-    auto unlisted = std::make_unique<CTheme>();
-    unlisted->m_strName = "Unlisted";
-    ASSERT_TRUE(m_manager.SaveColorSetting(unlisted));
-    ASSERT_NE(unlisted, nullptr);
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 2);
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, SettingKey("Lark", "Unlisted"), "strTimeSettings"),
-              "default");
-
-    // An existing key in other letter case is the same key.
-    auto sameKey = std::make_unique<CTheme>();
-    sameKey->m_strName = "DAWN";
-    ASSERT_TRUE(m_manager.SaveColorSetting(sameKey));
-    EXPECT_NE(sameKey, nullptr);
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 2);
-
-    // The custom setting goes into the theme key and stays with the caller.
-    auto custom = std::make_unique<CTheme>();
-    ASSERT_TRUE(m_manager.SaveColorSetting(custom));
-    EXPECT_NE(custom, nullptr);
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strTimeSettings"), "default");
-
-    // A name that cannot be a key of its own is refused.
-    auto nested = std::make_unique<CTheme>();
-    nested->m_strName = "a\\b";
-    EXPECT_FALSE(m_manager.SaveColorSetting(nested));
-    EXPECT_NE(nested, nullptr);
+    struct Case {
+        const char* name;
+        bool saved;
+        bool adopted;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Noon", true, true, "a new key: listed, owned by the manager"},
+        {"Unlisted", true, false, "a key that existed unlisted: the caller keeps the record"},
+        {"DAWN", true, false, "an existing key in other letter case is the same key"},
+        {"", true, false, "the custom values go into the theme key"},
+        {"a\\b", false, false, "a name that cannot be a key of its own"},
+    };
+    for (const Case& c : cases) {
+        const int before = m_manager.GetColorSettingCount();
+        auto record = std::make_unique<CTheme>();
+        record->m_strName = c.name;
+        const CTheme* saved = record.get();
+        EXPECT_EQ(m_manager.SaveColorSetting(record), c.saved) << c.why;
+        EXPECT_EQ(record == nullptr, c.adopted) << c.why;
+        EXPECT_EQ(m_manager.GetColorSettingCount(), before + (c.adopted ? 1 : 0)) << c.why;
+        if (c.adopted) {
+            EXPECT_EQ(m_manager.GetColorSetting(before), saved) << c.why;
+        }
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, SettingKey("Lark", c.name), "strTimeSettings"),
+                  c.saved ? std::optional<std::string>("default") : std::nullopt)
+            << c.why;
+    }
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, SettingKey("Lark", "a")));
 
     ASSERT_TRUE(Load("Lark"));
