@@ -4,6 +4,7 @@
 #include "frame/MakerLibraries.h"
 #include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
+#include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/Registry.h"
 #include "tests/support/StandInTest.h"
@@ -201,12 +202,20 @@ TEST_F(ThemeManagerTest, SettingsAndActiveNameOnlyInTheMachineHiveAreIgnored)
 
 TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
 {
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "system DEPENDENT");
+    // The library's active theme, with no scheduled theme.
+    SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", "System Dependent");
     SetString(HKEY_LOCAL_MACHINE, kThemesKey, "SystemDefault", "Lark");
     Store("Lark", "Dawn");
     ASSERT_TRUE(Load(nullptr));
     EXPECT_EQ(m_manager.GetThemeName(), "Lark");
     EXPECT_EQ(Names(m_manager), std::vector<std::string>{"Dawn"});
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("System Dependent")));
+
+    // The scheduled theme, in any letter case.
+    SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", "Standard Theme");
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "system DEPENDENT");
+    ASSERT_TRUE(Load(nullptr));
+    EXPECT_EQ(m_manager.GetThemeName(), "Lark");
 
     ASSERT_TRUE(Load("System Dependent", "Dawn"));
     EXPECT_EQ(m_manager.GetThemeName(), "Lark");
@@ -215,8 +224,9 @@ TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
 
 TEST_F(ThemeManagerTest, NoThemeNameLoadsNothingAndWritesNothing)
 {
-    // "System Dependent" without a SystemDefault names no theme; the themes
-    // root itself must not be taken for a theme key.
+    // "System Dependent" without a SystemDefault, or a library that names no
+    // active theme, leaves no theme name; the themes root itself must not be
+    // taken for a theme key.
     Store("Lark", "Dawn");
     SetString(HKEY_CURRENT_USER, kThemesKey, "strTimeSettings", "default");
     const DWORD rootValues = ValueCount(kThemesKey);
@@ -225,6 +235,9 @@ TEST_F(ThemeManagerTest, NoThemeNameLoadsNothingAndWritesNothing)
     EXPECT_FALSE(Load("System Dependent"));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 0);
     EXPECT_EQ(m_manager.GetActiveColorSetting(), m_manager.GetCustomSetting());
+    FailThemeLibrary("RmGetActiveTheme");
+    EXPECT_FALSE(Load(nullptr));
+    EXPECT_EQ(m_manager.GetThemeName(), "");
 
     auto record = std::make_unique<CTheme>();
     record->m_strName = "New";
