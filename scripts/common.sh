@@ -59,6 +59,9 @@ prepare_wine() {
     fi
     wineserver -w
     wineserver -p
+    # Start Wine's own services now: started by the first test program, they
+    # would hold on to ctest's output pipe and keep it waiting until the timeout.
+    wine reg query 'HKCU\Software\Wine\Drivers' >/dev/null 2>&1 || true
 }
 
 stop_wine() {
