@@ -20,6 +20,8 @@ constexpr int kStatusBarId = 100;
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 constexpr int kCascade = 30;
+constexpr int kFirstLeft = 340;  // leaves room at the left for the module's dialogs
+constexpr int kFirstTop = 160;
 
 enum Command : UINT {
     kCmdNewWindow = 100,
@@ -89,8 +91,8 @@ CSessionWindow* CSessionWindow::Open(const CHostModule& host)
     const int offset = (window->m_number - 1) % 8 * kCascade;
     // On success the window owns the object (deleted at WM_NCDESTROY, also
     // when creation fails after WM_NCCREATE).
-    HWND hwnd = ::CreateWindowExA(0, kClassName, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40 + offset,
-                                  40 + offset, kWindowWidth, kWindowHeight, nullptr, BuildMenu(),
+    HWND hwnd = ::CreateWindowExA(0, kClassName, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, kFirstLeft + offset,
+                                  kFirstTop + offset, kWindowWidth, kWindowHeight, nullptr, BuildMenu(),
                                   ::GetModuleHandleA(nullptr), window);
     return hwnd ? window : nullptr;
 }

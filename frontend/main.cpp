@@ -12,6 +12,16 @@
 
 #include <cstdio>
 
+namespace {
+
+BOOL CALLBACK DestroyEach(HWND hwnd, LPARAM)
+{
+    ::DestroyWindow(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const auto options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -46,9 +56,6 @@ int main(int argc, char** argv)
         ::DispatchMessageA(&message);
     }
     // Windows still open after a quit go before the module is unloaded.
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hwnd, LPARAM) {
-        ::DestroyWindow(hwnd);
-        return TRUE;
-    }, 0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DestroyEach, 0);
     return 0;
 }
