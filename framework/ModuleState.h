@@ -50,4 +50,6 @@ private:
     bool m_bActivated = false;
 };
 
-#define AFX_MANAGE_STATE(state) CModuleStateGuard afxModuleStateGuard_(state)
+#define AFX_STATE_GUARD_NAME_(line) afxModuleStateGuard##line
+#define AFX_STATE_GUARD_NAME(line) AFX_STATE_GUARD_NAME_(line)
+#define AFX_MANAGE_STATE(state) CModuleStateGuard AFX_STATE_GUARD_NAME(__LINE__)(state)
