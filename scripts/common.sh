@@ -71,6 +71,10 @@ prepare_wine() {
     fi
     wineserver -w
     wineserver -p
+    # Start Wine's own services now, detached from any output: started by
+    # the first test program instead, they would inherit its output pipe and
+    # keep ctest waiting until the test's timeout.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 # The shipped settings in the prefix: the theme folders that setup/appearance.reg
