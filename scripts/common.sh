@@ -14,7 +14,8 @@ install_packages() {
     command -v wine >/dev/null || missing+=(wine wine64)
     command -v Xvfb >/dev/null || missing+=(xvfb)
     command -v xwd >/dev/null || missing+=(x11-apps)
-    command -v convert >/dev/null || missing+=(imagemagick)
+    # ImageMagick's own convert (turns the demo's xwd grabs into PNG).
+    [ -x /usr/bin/convert ] || missing+=(imagemagick)
     command -v cmake >/dev/null || missing+=(cmake)
     command -v clang++ >/dev/null || missing+=(clang)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
@@ -38,15 +39,28 @@ build_windows() {
     cmake --build "$BUILD/$arch" -j "$JOBS"
 }
 
+# build_windows_targets <arch> <target>...: configured as build_windows does,
+# only the given targets built.
+build_windows_targets() {
+    local arch=$1
+    shift
+    cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD/$arch" -j "$JOBS" --target "$@"
+}
+
 build_native() {
     CXX=clang++ CC=clang cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$BUILD/native" -j "$JOBS"
 }
 
 # A 64-bit Wine prefix inside the build folder, with the null display driver
-# unless a display is wanted; a persistent server keeps later starts fast.
+# (prepare_wine null) or the X11 one (prepare_wine x11); a persistent server
+# keeps later starts fast.
 prepare_wine() {
     local driver=${1:-null}
+    # A server left running (persistent) would never let "wineserver -w" return.
+    wineserver -k 2>/dev/null || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "== creating the Wine prefix"
         wineboot -i >/dev/null 2>&1
@@ -59,9 +73,18 @@ prepare_wine() {
     fi
     wineserver -w
     wineserver -p
-    # Start Wine's own services now: started by the first test program, they
-    # would hold on to ctest's output pipe and keep it waiting until the timeout.
-    wine reg query 'HKCU\Software\Wine\Drivers' >/dev/null 2>&1 || true
+    # Start Wine's own services now, detached from any output: started by
+    # the first test program instead, they would inherit its output pipe and
+    # keep ctest waiting until the test's timeout.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+# The shipped settings in the prefix: the theme folders that setup/appearance.reg
+# names, and the machine hive's appearance settings imported from it.
+import_shipped_settings() {
+    local themes="$WINEPREFIX/drive_c/Program Files/Qor/Themes"
+    mkdir -p "$themes/Standard" "$themes/HighContrast" "$themes/Tideway"
+    wine regedit /s "$(winepath -w "$ROOT/setup/appearance.reg")" >/dev/null 2>&1
 }
 
 stop_wine() {

@@ -2,6 +2,7 @@
 // folders and preview pictures, preview colours written into a real 8-bit
 // picture and into the library palette, the calling thread's and systems'
 // themes, recorded and live colours, the journal and failure switches.
+#include "framework/GdiHandles.h"
 #include "standins/qorrm/qorrm.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace qortest;
@@ -145,50 +147,49 @@ TEST_F(ThemeLibraryTest, ThemePathIsAnExistingFolderUserBeforeMachine)
     EXPECT_FALSE(result) << "a name that is no single key";
 }
 
-TEST_F(ThemeLibraryTest, PreviewColorsGoIntoTheColorTableOfAnEightBitPicture)
+// An 8-bit picture like the preview pictures, with a grey colour table
+// (entry i is i, i, i) of the given number of entries.
+CBitmap IndexedPicture(int bitsPerPixel, int entries)
 {
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colors[256];
     } info = {};
-    info.header = {sizeof(BITMAPINFOHEADER), 208, 143, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
-    for (int i = 0; i < 256; ++i)
+    info.header = {sizeof(BITMAPINFOHEADER), 208, 143, 1, static_cast<WORD>(bitsPerPixel), BI_RGB,
+                   0, 0, 0, static_cast<DWORD>(entries), 0};
+    for (int i = 0; i < entries; ++i)
         info.colors[i] = {static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0};
     void* bits = nullptr;
-    HBITMAP picture = ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                         DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(picture, nullptr);
-    HDC memory = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(memory, picture);
+    return CBitmap(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                      &bits, nullptr, 0));
+}
 
-    const Colors colors = NumberedColors();
-    RmApplyColorsForPreview(colors.data());
-    EXPECT_TRUE(RmAdjustDibColorsPreview(memory));
+TEST_F(ThemeLibraryTest, PreviewColorsGoIntoTheColorTableOfAnEightBitPicture)
+{
+    const CBitmap picture = IndexedPicture(8, 256);
+    ASSERT_TRUE(picture);
+    const CMemoryDC memory(nullptr);
+    {
+        const CSelection selected(memory.Get(), picture.Get());
+        const Colors colors = NumberedColors();
+        RmApplyColorsForPreview(colors.data());
+        EXPECT_TRUE(RmAdjustDibColorsPreview(memory.Get()));
 
-    RGBQUAD table[256] = {};
-    ASSERT_EQ(::GetDIBColorTable(memory, 0, 256, table), 256u);
-    for (int i = 0; i < QORRM_PREVIEW_INDEX_COUNT; ++i) {
-        const RGBQUAD& entry = table[QORRM_PREVIEW_FIRST_INDEX + i];
-        const COLORREF expected = colors[kPreviewSources[i]];
-        EXPECT_EQ(RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue), expected) << "entry " << 128 + i;
+        RGBQUAD table[256] = {};
+        ASSERT_EQ(::GetDIBColorTable(memory.Get(), 0, 256, table), 256u);
+        for (int i = 0; i < QORRM_PREVIEW_INDEX_COUNT; ++i) {
+            const RGBQUAD& entry = table[QORRM_PREVIEW_FIRST_INDEX + i];
+            EXPECT_EQ(RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue), colors[kPreviewSources[i]])
+                << "entry " << 128 + i;
+        }
+        EXPECT_EQ(table[127].rgbRed, 127) << "entries outside 128..132 stay";
+        EXPECT_EQ(table[133].rgbRed, 133);
     }
-    EXPECT_EQ(table[127].rgbRed, 127) << "entries outside 128..132 stay";
-    EXPECT_EQ(table[133].rgbRed, 133);
-
     // A picture without entries 128 to 132 is left alone.
-    ::SelectObject(memory, previous);
-    info.header.biBitCount = 4;
-    info.header.biClrUsed = 16;
-    HBITMAP small = ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                       DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous = ::SelectObject(memory, small);
-    EXPECT_FALSE(RmAdjustDibColorsPreview(memory));
+    const CBitmap small = IndexedPicture(4, 16);
+    const CSelection selected(memory.Get(), small.Get());
+    EXPECT_FALSE(RmAdjustDibColorsPreview(memory.Get()));
     EXPECT_FALSE(RmAdjustDibColorsPreview(nullptr));
-
-    ::SelectObject(memory, previous);
-    ::DeleteDC(memory);
-    ::DeleteObject(small);
-    ::DeleteObject(picture);
 }
 
 TEST_F(ThemeLibraryTest, OnePaletteWhosePreviewEntriesFollowThePreviewColors)
@@ -212,10 +213,9 @@ TEST_F(ThemeLibraryTest, OnePaletteWhosePreviewEntriesFollowThePreviewColors)
 
     // A palette too short for the preview entries is refused.
     LOGPALETTE shortPalette = {0x300, 1, {{1, 2, 3, 0}}};
-    HPALETTE other = ::CreatePalette(&shortPalette);
-    EXPECT_FALSE(RmAnimatePaletteForPreview(other));
+    const CGdiObject<HPALETTE> other(::CreatePalette(&shortPalette));
+    EXPECT_FALSE(RmAnimatePaletteForPreview(other.Get()));
     EXPECT_FALSE(RmAnimatePaletteForPreview(nullptr));
-    ::DeleteObject(other);
     EXPECT_FALSE(RmApplyColorsForPreview(nullptr));
 }
 
@@ -228,12 +228,7 @@ TEST_F(ThemeLibraryTest, ThreadAndSystemThemes)
     EXPECT_EQ(Answer(&RmGetCurrentThreadColor), "Harbour Night");
 
     char fromOtherThread[256] = {};
-    HANDLE thread = ::CreateThread(
-        nullptr, 0,
-        [](void* buffer) -> DWORD { return RmGetCurrentThreadTheme(static_cast<char*>(buffer), 255); },
-        fromOtherThread, 0, nullptr);
-    ::WaitForSingleObject(thread, INFINITE);
-    ::CloseHandle(thread);
+    std::thread([&] { RmGetCurrentThreadTheme(fromOtherThread, 255); }).join();
     EXPECT_STREQ(fromOtherThread, "Standard Theme") << "another thread keeps the defaults";
 
     char system[256] = {};

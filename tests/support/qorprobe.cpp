@@ -4,6 +4,8 @@
 //   qorprobe session <class name> <milliseconds>
 //       opens a top-level window of that class, pumps messages for that long
 //       and prints "appearance <wParam> <lParam>" for each appearance message
+//   qorprobe colors
+//       prints the colours a front-end window draws with now (rrggbb,...)
 #include "frame/qorthmcust.h"
 
 #include <windows.h>
@@ -39,6 +41,23 @@ int PrintHandle()
     return 0;
 }
 
+int PrintSessionColors()
+{
+    HMODULE library = ::LoadLibraryA("qorrm.dll");
+    auto get = library ? reinterpret_cast<BOOL(WINAPI*)(COLORREF*)>(reinterpret_cast<void*>(
+                   ::GetProcAddress(library, "RmStandInGetSessionColors")))
+                       : nullptr;
+    COLORREF colors[23] = {};
+    if (!get || !get(colors))
+        return 1;
+    for (int i = 0; i < 23; ++i)
+        std::printf("%s%02x%02x%02x", i ? "," : "", GetRValue(colors[i]), GetGValue(colors[i]),
+                    GetBValue(colors[i]));
+    std::printf("\n");
+    ::FreeLibrary(library);
+    return 0;
+}
+
 int RunSession(const char* className, DWORD milliseconds)
 {
     g_appearanceMessage = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
@@ -69,8 +88,10 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "handle") == 0)
         return PrintHandle();
+    if (argc == 2 && std::strcmp(argv[1], "colors") == 0)
+        return PrintSessionColors();
     if (argc == 4 && std::strcmp(argv[1], "session") == 0)
         return RunSession(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
-    std::fprintf(stderr, "usage: qorprobe handle | session <class> <milliseconds>\n");
+    std::fprintf(stderr, "usage: qorprobe handle | colors | session <class> <milliseconds>\n");
     return 2;
 }

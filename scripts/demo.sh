@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, prepares a Wine prefix with the X11 driver
+# and the shipped settings, and starts the front-end stand-in with the
+# customizing sheet open.
+#   With $DISPLAY: interactive; the demo ends when the front end is closed.
+#   Without: runs under Xvfb inside Wine's desktop, walks through the steps
+#   below, writes a PNG screenshot for each under build/screenshots/ and
+#   prints their paths.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/common.sh
+
+BIN=$BUILD/x86_64/bin
+SHOTS=$BUILD/screenshots
+SHEET="Qor GUI Settings"
+SHEET_DE="Qor GUI-Einstellungen"
+SESSIONS=2
+
+# --- the steps of the headless walk-through, in order --------------------
+# Each step works the windows with qordrive (messages, as a user's clicks
+# would send them) and takes its screenshot with shot <name>. To add a step,
+# write a function and add its name to STEPS.
+
+drive() {
+    wine "$BIN/qordrive.exe" --desktop qor "$@" >/dev/null
+}
+
+shot() {
+    sleep 1  # let the windows finish painting
+    xwd -root -silent | convert xwd:- "png:$SHOTS/$1.png"
+    SHOT_FILES+=("$SHOTS/$1.png")
+}
+
+step_sheet_general() {
+    drive wait "$SHEET" 30000
+    shot 01-sheet-general
+}
+
+step_sheet_color_settings() {
+    drive page "$SHEET" 1
+    shot 02-sheet-color-settings
+}
+
+step_front_end() {
+    drive click "$SHEET" 2  # Cancel
+    shot 03-front-end-sessions
+}
+
+step_sheet_in_german() {
+    wine reg add 'HKCU\Software\Qor\TextLibrary' /v Language /d DE /f >/dev/null 2>&1
+    (cd "$BIN" && wine explorer /desktop=qor qorfront.exe --sheet --quit >/dev/null 2>&1 &)
+    drive wait "$SHEET_DE" 30000
+    shot 04-sheet-german
+    drive click "$SHEET_DE" 2
+    wine reg delete 'HKCU\Software\Qor\TextLibrary' /v Language /f >/dev/null 2>&1
+}
+
+STEPS=(step_sheet_general step_sheet_color_settings step_front_end step_sheet_in_german)
+
+# --- setting up ----------------------------------------------------------
+
+install_packages
+echo "== building i686 (the product)"
+build_windows i686 -DQOR_BUILD_TESTS=OFF
+echo "== building x86_64 (what runs here)"
+build_windows_targets x86_64 qorfront qordrive
+
+# A running server may still hold a desktop with another display driver.
+stop_wine
+XVFB_PID=
+cleanup() {
+    stop_wine
+    [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 99 -1 90); do
+        [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    HEADLESS=1
+    sleep 1
+fi
+
+echo "== preparing the Wine prefix (X11 driver) and the shipped settings"
+prepare_wine x11
+import_shipped_settings
+
+if [ -z "${HEADLESS:-}" ]; then
+    echo "== starting the front end with the sheet open (close its windows to end)"
+    (cd "$BIN" && wine qorfront.exe --windows "$SESSIONS" --sheet)
+    exit 0
+fi
+
+echo "== walking through the demo on $DISPLAY"
+rm -rf "$SHOTS"
+mkdir -p "$SHOTS"
+SHOT_FILES=()
+(cd "$BIN" && wine explorer /desktop=qor,1024x768 qorfront.exe --windows "$SESSIONS" --sheet \
+    >/dev/null 2>&1 &)
+for step in "${STEPS[@]}"; do
+    echo "-- $step"
+    "$step"
+done
+echo "== screenshots:"
+printf '%s\n' "${SHOT_FILES[@]}"
