@@ -19,6 +19,7 @@ enum class FieldRows {
 // A pixel as a 32-bit device-independent bitmap stores it: 0x00RRGGBB.
 using DibPixel = std::uint32_t;
 
+// The hue fraction of a field: degrees / 360, taken modulo one turn.
 float FieldHue(int hueDegrees);
 float FieldSaturation(int column, int width);
 float FieldBrightness(int row, int height, FieldRows rows);

@@ -2,11 +2,13 @@
 
 #include "color/SolidFill.h"
 
+#include <new>
+
 namespace {
 
 const int kPaletteDepth = 8;
 const int kTrueColorPacked = 24;
-const WORD kSectionDepth = 32;
+const WORD kBufferDepth = 32;
 
 // A 24-bit display keeps the rows of its buffer-writing way; every other
 // deep display shows exactly the pixels of the per-pixel ways.
@@ -30,31 +32,21 @@ void CFieldPainter::Draw(HDC dc, int width, int height, int hue, int bitsPerPixe
         DrawPerPixel(dc, width, height, hue);
         return;
     }
-    if (Prepare(dc, Key{hue, width, height, RowsForDepth(bitsPerPixel)}))
+    if (Prepare(Key{hue, width, height, RowsForDepth(bitsPerPixel)}))
         CopyKeptField(dc);
 }
 
-bool CFieldPainter::Prepare(HDC dc, const Key& key)
+bool CFieldPainter::Prepare(const Key& key)
 {
     if (m_bKept && SameKey(key, m_key))
         return true;
-    if (!m_bKept || key.width != m_key.width || key.height != m_key.height) {
-        m_bKept = false;
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = key.width;
-        info.bmiHeader.biHeight = -key.height;  // rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = kSectionDepth;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_section.Reset(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        m_pBits = static_cast<DibPixel*>(bits);
-        if (!m_section || !m_pBits)
-            return false;
+    m_bKept = false;
+    try {
+        m_pixels.resize(static_cast<size_t>(key.width) * static_cast<size_t>(key.height));
+    } catch (const std::bad_alloc&) {
+        return false;  // a field too big to hold stays unpainted
     }
-    ::GdiFlush();  // nothing of GDI's may still be writing to the section
-    ComputeField(key.hue, key.width, key.height, key.rows, m_pBits);
+    ComputeField(key.hue, key.width, key.height, key.rows, m_pixels.data());
     ++m_nComputed;
     m_key = key;
     m_bKept = true;
@@ -63,11 +55,15 @@ bool CFieldPainter::Prepare(HDC dc, const Key& key)
 
 void CFieldPainter::CopyKeptField(HDC dc) const
 {
-    const CMemoryDC memory(dc);
-    if (!memory)
-        return;
-    const CSelection section(memory.Get(), m_section.Get());
-    ::BitBlt(dc, 0, 0, m_key.width, m_key.height, memory.Get(), 0, 0, SRCCOPY);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = m_key.width;
+    info.bmiHeader.biHeight = -m_key.height;  // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kBufferDepth;
+    info.bmiHeader.biCompression = BI_RGB;
+    ::StretchDIBits(dc, 0, 0, m_key.width, m_key.height, 0, 0, m_key.width, m_key.height, m_pixels.data(),
+                    &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void CFieldPainter::DrawPerPixel(HDC dc, int width, int height, int hue)

@@ -1,11 +1,14 @@
 // Paints the saturation/brightness field of one hue. Displays of more than
 // 8 bits per pixel get the whole field from one buffer, computed once per
-// hue and size and kept, so that a repaint for a moved marker copies it
-// only. Palette displays get a brush per pixel, matched to their palette.
+// hue and size and kept, so that a repaint for a moved marker only copies
+// it. Palette displays get a brush per pixel, matched to their palette.
 #pragma once
 
 #include "color/ColorField.h"
-#include "framework/GdiHandles.h"
+
+#include <windows.h>
+
+#include <vector>
 
 class CFieldPainter {
 public:
@@ -25,12 +28,11 @@ private:
     static bool SameKey(const Key& a, const Key& b);
 
     // Brings the kept field up to the key; false when it cannot be had.
-    bool Prepare(HDC dc, const Key& key);
+    bool Prepare(const Key& key);
     void CopyKeptField(HDC dc) const;
     static void DrawPerPixel(HDC dc, int width, int height, int hue);
 
-    CBitmap m_section;  // 32 bits per pixel, rows from the top
-    DibPixel* m_pBits = nullptr;
+    std::vector<DibPixel> m_pixels;  // 32 bits per pixel, rows from the top
     Key m_key = {};
     bool m_bKept = false;
     unsigned m_nComputed = 0;

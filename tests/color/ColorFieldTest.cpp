@@ -60,6 +60,33 @@ TEST(ColorFieldTest, EveryPixelIsTheConversionOfItsPlace)
     }
 }
 
+TEST(ColorFieldTest, LargeFieldsToo)
+{
+    const int width = 400, height = 300;
+    std::vector<DibPixel> pixels(static_cast<size_t>(width) * height);
+    for (int hue : {0, 59, 60, 61, 180, 299, 359}) {
+        ComputeField(hue, width, height, FieldRows::kTopIsFull, pixels.data());
+        int mismatches = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                mismatches += pixels[static_cast<size_t>(y) * width + x]
+                              != Literal(hue, x, y, width, height, FieldRows::kTopIsFull);
+        }
+        EXPECT_EQ(mismatches, 0) << "hue " << hue;
+    }
+}
+
+TEST(ColorFieldTest, HuesBeyondOneTurnWrap)
+{
+    EXPECT_EQ(FieldHue(360), 0.0f);
+    EXPECT_EQ(FieldHue(-1), FieldHue(359));
+    EXPECT_EQ(FieldHue(-400), FieldHue(320));
+    std::vector<DibPixel> wrapped(12 * 9), plain(12 * 9);
+    ComputeField(-1, 12, 9, FieldRows::kTopIsFull, wrapped.data());
+    ComputeField(359, 12, 9, FieldRows::kTopIsFull, plain.data());
+    EXPECT_EQ(wrapped, plain);
+}
+
 TEST(ColorFieldTest, KnownPixels)
 {
     std::vector<DibPixel> pixels(80 * 80);
