@@ -15,7 +15,9 @@
 
 namespace {
 
-const UINT kOpenPicker = WM_APP + 1;
+// The picker opens once the window has been shown and painted.
+const UINT_PTR kOpenPickerTimer = 1;
+const UINT kOpenPickerDelayMs = 500;
 const int kForegroundEnd = 19;  // entries 0 to 18 follow the foreground
 
 class DemoWindow : public CWnd {
@@ -28,19 +30,19 @@ public:
         m_background.SetColor(&m_backgroundColor);
     }
 
-    BOOL Open()
+    // Shown without activation, the window owns no picker: under Wine's X11
+    // driver a modal window owned by another stays unpainted on screen.
+    BOOL Open(bool activate)
     {
         const RECT rect = {60, 60, 60 + 480, 60 + 240};
-        return Create(CWnd::DefaultClassName(), "Qor colour controls",
-                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE, rect,
-                      static_cast<HWND>(nullptr), 0);
+        if (!Create(CWnd::DefaultClassName(), "Qor colour controls",
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, rect, static_cast<HWND>(nullptr), 0))
+            return FALSE;
+        ShowWindow(activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+        return TRUE;
     }
 
-    void OpenPickerFromForeground() const
-    {
-        HWND box = ::GetDlgItem(m_foreground.GetSafeHwnd(), CColorCtrl::kColorBoxId);
-        ::SendMessageA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
-    }
+    void OpenPickerSoon() const { ::SetTimer(m_hWnd, kOpenPickerTimer, kOpenPickerDelayMs, nullptr); }
 
 protected:
     int OnCreate(CREATESTRUCTA* cs) override
@@ -71,18 +73,29 @@ protected:
         case WM_COLOR_CHANGED:
             ShowPreviewColors();
             return 0;
-        case kOpenPicker:
+        case WM_TIMER:
+            if (wParam != kOpenPickerTimer)
+                break;
+            ::KillTimer(m_hWnd, kOpenPickerTimer);
             OpenPickerFromForeground();
             return 0;
         case WM_DESTROY:
             ::PostQuitMessage(0);
             return 0;
         default:
-            return CWnd::OnMessage(message, wParam, lParam);
+            break;
         }
+        return CWnd::OnMessage(message, wParam, lParam);
     }
 
 private:
+    // As a double-click on the sample box opens it.
+    void OpenPickerFromForeground() const
+    {
+        HWND box = ::GetDlgItem(m_foreground.GetSafeHwnd(), CColorCtrl::kColorBoxId);
+        ::PostMessageA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    }
+
     // The preview's colours: the foreground group and the background group,
     // each in its anchor's colour.
     void ShowPreviewColors()
@@ -105,11 +118,12 @@ private:
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
+    const bool picker = std::strstr(commandLine, "--picker") != nullptr;
     DemoWindow window;
-    if (!window.Open())
+    if (!window.Open(!picker))
         return 1;
-    if (std::strstr(commandLine, "--picker"))
-        window.PostMessage(kOpenPicker);
+    if (picker)
+        window.OpenPickerSoon();
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
