@@ -85,3 +85,18 @@ int CopyToBuffer(const std::string& text, char* buffer, int size)
     }
     return static_cast<int>(text.size() + 1);
 }
+
+BOOL AnswerText(const std::string& text, char* buffer, int size)
+{
+    if (!buffer || size <= 0 || text.size() >= static_cast<size_t>(size))
+        return AnswerNothing(buffer, size);
+    CopyToBuffer(text, buffer, size);
+    return TRUE;
+}
+
+BOOL AnswerNothing(char* buffer, int size)
+{
+    if (buffer && size > 0)
+        buffer[0] = '\0';
+    return FALSE;
+}

@@ -37,6 +37,13 @@ std::string JournalColors(const COLORREF* colors, int count);  // rrggbb,rrggbb,
 // terminated); answers the length the whole text needs, terminator included.
 int CopyToBuffer(const std::string& text, char* buffer, int size);
 
+// An answer for a caller's name buffer: the whole text and TRUE when it fits
+// (terminator included), else an empty text and FALSE, so that no caller
+// works on a cut name or path.
+BOOL AnswerText(const std::string& text, char* buffer, int size);
+// A getter that fails leaves an empty text behind.
+BOOL AnswerNothing(char* buffer, int size);
+
 // Defines the three test exports of a stand-in over its journal:
 // <prefix>ReadJournal(buffer, size), <prefix>ClearJournal(),
 // <prefix>SetFailure(function, fail); a null function with fail FALSE clears

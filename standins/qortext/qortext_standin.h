@@ -4,7 +4,14 @@
 
 #include <windows.h>
 
-/* The stand-in's settings (user hive): "Language", the default language. */
+/* The stand-in's settings (user hive): "Language", the default language.
+ * Without it the default language is "DE" for a German user interface
+ * language and "EN" for any other.
+ *
+ * Texts: module "FCUST" in "EN" and "DE" (any letter case). Loading any
+ * other module or language answers 0 with status ERROR_NOT_FOUND, so the
+ * caller shows its own default texts. A text the loaded module lacks, or a
+ * handle that is 0 or was unloaded, also answers the caller's default. */
 #define QORTEXT_STANDIN_KEY "Software\\Qor\\TextLibrary"
 
 #ifdef __cplusplus
