@@ -29,7 +29,9 @@ public:
     {
         char temp[MAX_PATH] = {};
         ::GetTempPathA(MAX_PATH, temp);
-        m_path = std::string(temp) + "qor_preview_" + std::to_string(::GetCurrentProcessId());
+        static int s_count = 0;
+        m_path = std::string(temp) + "qor_preview_" + std::to_string(::GetCurrentProcessId()) + "_"
+                 + std::to_string(++s_count);
         ::CreateDirectoryA(m_path.c_str(), nullptr);
     }
     ~ThemeFolder()
