@@ -2,6 +2,9 @@
 // driven with the mouse and the hue scroll bar, closed with OK or Cancel.
 #include "color/ColorCtrl.h"
 #include "color/ColorPickerDlg.h"
+#include "frame/Globals.h"
+#include "frame/MakerLibraries.h"
+#include "frame/TextCatalogue.h"
 #include "resource.h"
 #include "tests/color/ColorTestWindows.h"
 #include "tests/support/ModalAnswerer.h"
@@ -85,6 +88,42 @@ TEST(ColorPickerDlgTest, ShowsItsControlsInPlaceOfThePlaceholdersWithCatalogueTe
     EXPECT_TRUE(::EqualRect(&fieldRect, &fieldFrame));
     EXPECT_TRUE(framesHidden);
     EXPECT_TRUE(framesDisabled);
+}
+
+// The module's texts in German for the length of a test.
+class GermanTexts {
+public:
+    GermanTexts()
+    {
+        DWORD status = 0;
+        g_hTextModule = QorPcTxtLoad(nullptr, "FCUST", "DE", 0, 0, &status);
+    }
+    ~GermanTexts()
+    {
+        if (g_hTextModule)
+            QorPcTxtUnLoad(g_hTextModule);
+        g_hTextModule = nullptr;
+    }
+    GermanTexts(const GermanTexts&) = delete;
+    GermanTexts& operator=(const GermanTexts&) = delete;
+};
+
+TEST(ColorPickerDlgTest, TakesItsTextsFromTheCatalogueInTheUsersLanguage)
+{
+    const GermanTexts german;
+    const std::string caption = GetTextString(DLG_COLORPICKER_CAPTION);
+    const std::string cancel = GetTextString(DLG_CANCEL_BUTTON);
+    ASSERT_NE(caption, kCaption) << "a translated catalogue";
+    CColorPickerDlg picker(10, 20, 30);
+    std::string shownCancel;
+    ModalAnswerer answerer;
+    answerer.Then(WindowWithCaption(caption), [&](HWND hwnd) {
+        shownCancel = DialogItemText(hwnd, IDCANCEL);
+        PressButton(hwnd, IDCANCEL);
+    });
+    EXPECT_EQ(picker.DoModal(), IDCANCEL);
+    EXPECT_TRUE(answerer.Wait());
+    EXPECT_EQ(shownCancel, cancel);
 }
 
 TEST(ColorPickerDlgTest, DraggingTheHueRecoloursTheFieldLiveAndKeepsTheMarker)
@@ -275,8 +314,12 @@ TEST(ColorPickerDlgTest, AControlThatCannotBeCreatedIsReportedAndTheDialogStillO
         answerer.Then(WindowWithCaption(kCaption), [&](HWND hwnd) {
             hasColorCtrl = ::GetDlgItem(hwnd, CColorPickerDlg::kColorCtrlId) != nullptr;
             hasField = ::GetDlgItem(hwnd, CColorPickerDlg::kPickerId) != nullptr;
-            if (hasField)  // a pick with the colour control gone touches nothing of it
+            // A pick with the colour control gone, or a hue change with the
+            // field gone, touches nothing of the missing control.
+            if (hasField)
                 OpenPicker(hwnd).ClickField(1, 1);
+            else
+                OpenPicker(hwnd).DragHue(50);
             PressButton(hwnd, IDOK);
         });
         EXPECT_EQ(picker.DoModal(), IDOK);
