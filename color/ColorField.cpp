@@ -86,12 +86,13 @@ void ComputeField(int hueDegrees, int width, int height, FieldRows rows, DibPixe
         const double v = FieldBrightness(y, height, rows);
         const int value = Channel(v);
         for (const ColumnTerms& column : columns) {
-            if (column.grey) {
+            if (column.grey) {  // HsvToRgb's first case
                 *pixels++ = PackColorRef(value, value, value);
                 continue;
             }
             const int terms[kTermCount] = {value, Channel(v * column.p), Channel(v * column.q),
                                            Channel(v * column.t)};
+            // Packed as a colour reference of blue, green and red: a DIB pixel.
             *pixels++ = PackColorRef(terms[channels.blue], terms[channels.green], terms[channels.red]);
         }
     }
