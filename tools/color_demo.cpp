@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -19,6 +20,8 @@ namespace {
 const UINT_PTR kOpenPickerTimer = 1;
 const UINT kOpenPickerDelayMs = 500;
 const int kForegroundEnd = 19;  // entries 0 to 18 follow the foreground
+const int kForegroundAnchor = 9;
+const int kBrightnessStep = 5;  // per entry away from the anchor, lighter before it
 
 class DemoWindow : public CWnd {
 public:
@@ -96,18 +99,22 @@ private:
         ::PostMessageA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
     }
 
-    // The preview's colours: the foreground group and the background group,
-    // each in its anchor's colour.
+    // The preview's colours: the foreground group in shades of its anchor,
+    // the background group in its anchor's colour.
     void ShowPreviewColors()
     {
         COLORREF colors[QORRM_COLOR_COUNT] = {};
-        for (int i = 0; i < QORRM_COLOR_COUNT; ++i)
-            colors[i] = HsbToColorRef(i < kForegroundEnd ? m_foregroundColor : m_backgroundColor);
+        for (int i = 0; i < QORRM_COLOR_COUNT; ++i) {
+            HsbColor shade = i < kForegroundEnd ? m_foregroundColor : m_backgroundColor;
+            if (i < kForegroundEnd)
+                shade.brightness = std::clamp(shade.brightness + (kForegroundAnchor - i) * kBrightnessStep, 0, 100);
+            colors[i] = HsbToColorRef(shade);
+        }
         RmApplyColorsForPreview(colors);
         m_preview.Invalidate();
     }
 
-    HsbColor m_foregroundColor = {200, 25, 95};
+    HsbColor m_foregroundColor = {200, 35, 80};
     HsbColor m_backgroundColor = {205, 25, 75};
     CColorCtrl m_foreground;
     CColorCtrl m_background;
