@@ -6,6 +6,7 @@
 
 #define IDD_THEMES 130
 #define IDD_GENERAL 131
+#define IDD_COLORPICKER 208
 
 // General page
 #define IDC_GENERAL_SOUND_ON 1009
@@ -26,3 +27,8 @@
 #define IDC_THEMES_THEME_LABEL 1029
 #define IDC_THEMES_THEME_GROUP 1031
 #define IDC_THEMES_SETTING_GROUP 1032
+
+// Color picker dialog: the frames whose places the colour control and the
+// picker field take
+#define IDC_COLORPICKER_HUE_FRAME 201
+#define IDC_COLORPICKER_FIELD_FRAME 202

@@ -1,0 +1,76 @@
+#include "color/ColorPickerDlg.h"
+
+#include "color/ColorChanged.h"
+#include "frame/TextCatalogue.h"
+#include "resource.h"
+
+CColorPickerDlg::CColorPickerDlg(int hue, int saturation, int brightness, CWnd* parent)
+    : CDialog(IDD_COLORPICKER, parent),
+      m_color{hue, saturation, brightness},
+      m_strLabel(GetTextString(TXT_COLOR))
+{
+}
+
+BOOL CColorPickerDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetTexts();
+
+    m_wndColorCtrl.SetLabel(m_strLabel + GetTextString(TXT_COLON));
+    m_wndColorCtrl.SetColor(&m_color);
+    // No picker opens from inside the picker.
+    m_wndColorCtrl.EnablePicker(FALSE);
+    CreateControl(m_wndColorCtrl, IDC_COLORPICKER_HUE_FRAME, kColorCtrlId);
+
+    m_wndPicker.SetColor(&m_color);
+    CreateControl(m_wndPicker, IDC_COLORPICKER_FIELD_FRAME, kPickerId);
+    return TRUE;
+}
+
+void CColorPickerDlg::SetTexts() const
+{
+    SetWindowText(GetTextString(DLG_COLORPICKER_CAPTION));
+    ::SetDlgItemTextA(m_hWnd, IDOK, GetTextString(DLG_OK_BUTTON).c_str());
+    ::SetDlgItemTextA(m_hWnd, IDCANCEL, GetTextString(DLG_CANCEL_BUTTON).c_str());
+}
+
+RECT CColorPickerDlg::TakePlaceholder(int id) const
+{
+    HWND placeholder = GetDlgItem(id);
+    RECT rect = {};
+    if (!placeholder)
+        return rect;
+    ::GetWindowRect(placeholder, &rect);
+    ::ShowWindow(placeholder, SW_HIDE);
+    ::EnableWindow(placeholder, FALSE);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void CColorPickerDlg::CreateControl(CWnd& control, int placeholderId, UINT id)
+{
+    const RECT rect = TakePlaceholder(placeholderId);
+    if (control.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, this, id))
+        return;
+    // The dialog still opens, without the control.
+    ::MessageBoxA(m_hWnd, GetTextString(ERR_CREATE_CONTROLS).c_str(),
+                  GetTextString(TXT_THEME_CUST).c_str(), MB_OK);
+}
+
+LRESULT CColorPickerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_COLOR_CHANGED)
+        return CDialog::OnMessage(message, wParam, lParam);
+    OnColorChanged(ColorChangedSender(wParam));
+    return 0;
+}
+
+void CColorPickerDlg::OnColorChanged(const CWnd* sender)
+{
+    // The whole field depends on the hue; the sample box shows all three.
+    // A control that could not be created is left alone.
+    if (sender != &m_wndPicker && m_wndPicker.GetSafeHwnd())
+        m_wndPicker.RedrawNow();
+    if (sender != &m_wndColorCtrl)
+        m_wndColorCtrl.UpdateFromColor();
+}
