@@ -1,0 +1,383 @@
+// The day schedule's arithmetic at chosen moments: the time settings string,
+// the times of day, and the colours before, during and after the scheduled
+// day, also on days when daylight saving begins or ends. Runs natively under
+// sanitizers and under Wine with the module's runtime.
+#include "model/Schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <utility>
+
+namespace {
+
+const char kSemicolon[] = ";";
+
+// A moment given in local time, converted by the runtime the way the
+// schedule converts: daylight saving left to the runtime.
+std::int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    std::tm fields = {};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+#ifdef _WIN32
+    return _mktime64(&fields);
+#else
+    return std::mktime(&fields);
+#endif
+}
+
+// A summer day without a daylight-saving change in any zone.
+std::int64_t OnTestDay(int hour, int minute, int second = 0)
+{
+    return LocalMoment(2024, 6, 15, hour, minute, second);
+}
+
+ColorList Uniform(ColorRef color, ColorRef lastColor)
+{
+    ColorList colors;
+    colors.fill(color);
+    colors[kPaletteSize - 1] = lastColor;
+    return colors;
+}
+
+// Main red 100 and shift red 201; green falls, blue rises; the last entry
+// goes from black to white.
+const ColorList kMain = Uniform(PackColorRef(100, 200, 0), PackColorRef(0, 0, 0));
+const ColorList kShift = Uniform(PackColorRef(201, 99, 7), PackColorRef(255, 255, 255));
+const DayDefaults kStandardDefaults = {"08:00", "18:00"};
+
+std::optional<ColorList> ColorsAt(const std::string& timeSettings, std::int64_t now,
+                                  const DayDefaults& defaults = kStandardDefaults,
+                                  const char* separator = kSemicolon)
+{
+    return ScheduledColors(timeSettings, separator, defaults, kMain, kShift, now);
+}
+
+// Halfway: 100 + trunc(101 x 0.5), 200 + trunc(-101 x 0.5), 0 + trunc(7 x 0.5),
+// and 0 + trunc(255 x 0.5) for the last entry.
+const ColorList kHalfway = Uniform(PackColorRef(150, 150, 3), PackColorRef(127, 127, 127));
+
+// The runtime's time zone for the length of a test.
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone) { Set(zone); }
+    ~TimeZone() { Set(nullptr); }
+    TimeZone(const TimeZone&) = delete;
+    TimeZone& operator=(const TimeZone&) = delete;
+
+private:
+    static void Set(const char* zone)
+    {
+#ifdef _WIN32
+        static std::string setting;
+        setting = std::string("TZ=") + (zone ? zone : "");
+        _putenv(setting.c_str());
+        _tzset();
+#else
+        if (zone)
+            setenv("TZ", zone, 1);
+        else
+            unsetenv("TZ");
+        tzset();
+#endif
+    }
+};
+
+// US Pacific time: daylight saving from the second Sunday of March to the
+// first Sunday of November. Wine's runtime knows the rules from the name alone.
+#ifdef _WIN32
+const char kPacific[] = "PST8PDT";
+#else
+const char kPacific[] = "PST8PDT,M3.2.0,M11.1.0";
+#endif
+
+TEST(TimeSettings, SplitsAtTheFirstSeparatorAndTheLastSeparatorCharacter)
+{
+    const auto both = SplitTimeSettings("Day;08:00;18:00", kSemicolon);
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->start, "08:00");
+    EXPECT_EQ(both->end, "18:00");
+
+    const auto one = SplitTimeSettings("Day;09:30", kSemicolon);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->start, "");
+    EXPECT_EQ(one->end, "09:30");
+
+    const auto more = SplitTimeSettings("Day;a;b;c", kSemicolon);
+    ASSERT_TRUE(more);
+    EXPECT_EQ(more->start, "a;b");
+    EXPECT_EQ(more->end, "c");
+
+    const auto empty = SplitTimeSettings(";;", kSemicolon);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->start, "");
+    EXPECT_EQ(empty->end, "");
+
+    EXPECT_FALSE(SplitTimeSettings("default", kSemicolon));
+    EXPECT_FALSE(SplitTimeSettings("", kSemicolon));
+    EXPECT_FALSE(SplitTimeSettings("Day,08:00,18:00", kSemicolon));
+    EXPECT_FALSE(SplitTimeSettings("Day;08:00;18:00", "")) << "an empty separator separates nothing";
+}
+
+TEST(TimeSettings, ATranslatedSeparatorChangesWhatIsAccepted)
+{
+    const auto translated = SplitTimeSettings("Tag|08:00|18:00", "|");
+    ASSERT_TRUE(translated);
+    EXPECT_EQ(translated->start, "08:00");
+    EXPECT_EQ(translated->end, "18:00");
+    EXPECT_FALSE(SplitTimeSettings("Day;08:00;18:00", "|"));
+
+    // A longer separator: found as a whole, the end found by its first
+    // character; each field starts one character after its separator's start.
+    const auto longer = SplitTimeSettings("Day, 08:00, 18:00", ", ");
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->start, " 08:00");
+    EXPECT_EQ(longer->end, " 18:00");
+    EXPECT_FALSE(SplitTimeSettings("Day,08:00,18:00", ", "));
+    // Its only occurrence: the start is empty, the end begins inside it.
+    const auto once = SplitTimeSettings("Day, 09:30", ", ");
+    ASSERT_TRUE(once);
+    EXPECT_EQ(once->start, "");
+    EXPECT_EQ(once->end, " 09:30");
+}
+
+TEST(TimeSettings, DefaultInAnyLetterCase)
+{
+    EXPECT_TRUE(IsDefaultTime("default"));
+    EXPECT_TRUE(IsDefaultTime("DEFAULT"));
+    EXPECT_TRUE(IsDefaultTime("Default"));
+    EXPECT_FALSE(IsDefaultTime("defaults"));
+    EXPECT_FALSE(IsDefaultTime(" default"));
+    EXPECT_FALSE(IsDefaultTime(""));
+}
+
+TEST(TimeSettings, TimesAreReadAsTwoCharacterNumbers)
+{
+    const auto read = [](const char* text) {
+        const std::optional<TimeOfDay> time = ReadTimeOfDay(text);
+        return time ? std::to_string(time->hours) + "h" + std::to_string(time->minutes) : "none";
+    };
+    EXPECT_EQ(read("08:00"), "8h0");
+    EXPECT_EQ(read("8:30"), "8h30");
+    EXPECT_EQ(read("23:59"), "23h59");
+    EXPECT_EQ(read(""), "0h0");
+    EXPECT_EQ(read("ab:cd"), "0h0");
+    EXPECT_EQ(read("7"), "7h7") << "one character is both pieces";
+    EXPECT_EQ(read("123456"), "12h56");
+    EXPECT_EQ(read(" 9: 9"), "9h9") << "atoi skips leading blanks";
+    EXPECT_EQ(read("+5:+5"), "5h5");
+    EXPECT_EQ(read("0x:1x"), "0h1");
+
+    // Hand-edited times that are no time of day.
+    EXPECT_EQ(read("24:00"), "none");
+    EXPECT_EQ(read("99:00"), "none");
+    EXPECT_EQ(read("12:60"), "none");
+    EXPECT_EQ(read("-1:00"), "none");
+    EXPECT_EQ(read("08:-5"), "none");
+}
+
+TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInBetween)
+{
+    const std::string day = "Day;08:00;18:00";
+    EXPECT_EQ(ColorsAt(day, OnTestDay(7, 59)), kMain);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(7, 59, 59)), kMain);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(13, 0)), kHalfway);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(18, 1)), kShift);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(23, 59, 59)), kShift);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(0, 0)), kMain);
+}
+
+TEST(ScheduledColors, ExactlyAtStartAndEnd)
+{
+    const std::string day = "Day;08:00;18:00";
+    EXPECT_EQ(ColorsAt(day, OnTestDay(8, 0)), kMain);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(8, 0, 59)), kMain) << "whole minutes";
+    EXPECT_EQ(ColorsAt(day, OnTestDay(18, 0)), kShift);
+    EXPECT_EQ(ColorsAt(day, OnTestDay(13, 0, 59)), kHalfway) << "whole minutes";
+}
+
+TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecision)
+{
+    // 08:00 to 08:10: at 08:03, f = 0.3 as a float (0.300000012).
+    const ColorList main = Uniform(PackColorRef(200, 0, 10), PackColorRef(0, 0, 0));
+    const ColorList shift = Uniform(PackColorRef(99, 101, 20), PackColorRef(255, 255, 255));
+    const auto at = [&](int minute) {
+        return ScheduledColors("Day;08:00;08:10", kSemicolon, kStandardDefaults, main, shift,
+                               OnTestDay(8, minute));
+    };
+    // -101 x 0.3 = -30.3 gives -30, not -31; 101 x 0.3 = 30.3 gives 30; 10 x 0.3 = 3.
+    EXPECT_EQ(at(3), Uniform(PackColorRef(170, 30, 13), PackColorRef(76, 76, 76)));
+    // 08:00 to 08:03: f = 1/3 as a float is a little above a third, so 3 x f
+    // is a little above 1 and gives 1.
+    const ColorList third = *ScheduledColors("Day;08:00;08:03", kSemicolon, kStandardDefaults,
+                                             Uniform(0, 0), Uniform(PackColorRef(3, 6, 9), 0),
+                                             OnTestDay(8, 1));
+    EXPECT_EQ(third[0], PackColorRef(1, 2, 3));
+}
+
+TEST(ScheduledColors, BlendedColorsHaveAZeroFourthByte)
+{
+    const ColorList main = Uniform(0xFF000000u | PackColorRef(10, 20, 30), 0xFF000000u);
+    const ColorList shift = Uniform(0xFF000000u | PackColorRef(30, 40, 50), 0xFF000000u);
+    const auto colors = ScheduledColors("Day;08:00;18:00", kSemicolon, kStandardDefaults, main,
+                                        shift, OnTestDay(13, 0));
+    ASSERT_TRUE(colors);
+    EXPECT_EQ((*colors)[0], PackColorRef(20, 30, 40));
+    EXPECT_EQ((*colors)[kPaletteSize - 1], 0u);
+}
+
+TEST(ScheduledColors, ReversedTimesBehaveLikeTheDayInOrder)
+{
+    const std::string reversed = "Day;18:00;08:00";
+    EXPECT_EQ(ColorsAt(reversed, OnTestDay(7, 59)), kMain);
+    EXPECT_EQ(ColorsAt(reversed, OnTestDay(8, 0)), kMain);
+    EXPECT_EQ(ColorsAt(reversed, OnTestDay(13, 0)), kHalfway);
+    EXPECT_EQ(ColorsAt(reversed, OnTestDay(18, 0)), kShift);
+    EXPECT_EQ(ColorsAt(reversed, OnTestDay(18, 1)), kShift);
+}
+
+TEST(ScheduledColors, NothingForEqualTimesOrWithoutASeparator)
+{
+    EXPECT_FALSE(ColorsAt("Day;08:00;08:00", OnTestDay(8, 0)));
+    EXPECT_FALSE(ColorsAt("Day;08:00;08:00", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("Day;8:00;08:00", OnTestDay(13, 0))) << "8:00 is 08:00";
+    EXPECT_FALSE(ColorsAt("default", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("Day 08:00 18:00", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("", OnTestDay(13, 0)));
+}
+
+TEST(ScheduledColors, DefaultFieldsStandForTheThemesDefaults)
+{
+    const std::string defaults = "Day;default;default";
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(7, 59)), kMain);
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(13, 0)), kHalfway);
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(18, 1)), kShift);
+
+    // A stored default day end of 20:00: the day is 08:00 to 20:00.
+    const DayDefaults laterEnd = {"08:00", "20:00"};
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(14, 0), laterEnd), kHalfway);
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(19, 0), laterEnd), ColorsAt("Day;08:00;20:00", OnTestDay(19, 0)));
+    EXPECT_EQ(ColorsAt(defaults, OnTestDay(20, 1), laterEnd), kShift);
+
+    // Any letter case; a field that is not "default" ignores the defaults.
+    const DayDefaults laterStart = {"10:00", "99:99"};
+    EXPECT_EQ(ColorsAt("Day;DEFAULT;18:00", OnTestDay(9, 59), laterStart), kMain);
+    EXPECT_EQ(ColorsAt("Day;DEFAULT;18:00", OnTestDay(14, 0), laterStart), kHalfway);
+    EXPECT_EQ(ColorsAt("Day;Default;18:00", OnTestDay(14, 0), laterStart), kHalfway);
+}
+
+TEST(ScheduledColors, OneSeparatorSchedulesFromMidnight)
+{
+    const std::string morning = "Day;09:30";
+    EXPECT_EQ(ColorsAt(morning, OnTestDay(0, 0)), kMain);
+    EXPECT_EQ(ColorsAt(morning, OnTestDay(4, 45)), kHalfway);
+    EXPECT_EQ(ColorsAt(morning, OnTestDay(9, 30)), kShift);
+    EXPECT_EQ(ColorsAt(morning, OnTestDay(9, 31)), kShift);
+}
+
+TEST(ScheduledColors, ATranslatedSeparator)
+{
+    EXPECT_EQ(ColorsAt("Tag|08:00|18:00", OnTestDay(13, 0), kStandardDefaults, "|"), kHalfway);
+    EXPECT_FALSE(ColorsAt("Day;08:00;18:00", OnTestDay(13, 0), kStandardDefaults, "|"));
+    EXPECT_FALSE(ColorsAt("Tag|08:00|18:00", OnTestDay(13, 0)));
+}
+
+TEST(ScheduledColors, NothingForTimesThatAreNoTimeOfDay)
+{
+    EXPECT_FALSE(ColorsAt("Day;24:00;18:00", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("Day;08:00;18:60", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("Day;-1:00;18:00", OnTestDay(13, 0)));
+    EXPECT_FALSE(ColorsAt("Day;99;18:00", OnTestDay(13, 0)));
+    // Hand-edited defaults.
+    EXPECT_FALSE(ColorsAt("Day;default;18:00", OnTestDay(13, 0), {"25:00", "18:00"}));
+    EXPECT_FALSE(ColorsAt("Day;08:00;default", OnTestDay(13, 0), {"08:00", "18:75"}));
+}
+
+TEST(ScheduledColors, MomentsTheRuntimeCannotExpressGiveNothing)
+{
+    const std::int64_t farFuture = static_cast<std::int64_t>(1) << 62;
+    EXPECT_FALSE(ColorsAt("Day;08:00;18:00", farFuture));
+    EXPECT_FALSE(ColorsAt("Day;08:00;18:00", -farFuture));
+}
+
+// The colours expected from the runtime's own conversion of the day's start
+// and end: the schedule follows it on days with a daylight-saving change.
+std::optional<ColorList> ExpectedOnDay(std::int64_t start, std::int64_t end, std::int64_t now)
+{
+    if (start == end)
+        return std::nullopt;
+    if (start > end)
+        std::swap(start, end);
+    if (now < start)
+        return kMain;
+    if (now > end)
+        return kShift;
+    const float fraction =
+        static_cast<float>(static_cast<double>((now - start) / 60) / static_cast<double>((end - start) / 60));
+    ColorList colors;
+    for (std::size_t i = 0; i < kPaletteSize; ++i) {
+        int channels[3];
+        for (int c = 0; c < 3; ++c) {
+            const int from = static_cast<int>((kMain[i] >> (8 * c)) & 0xFF);
+            const int to = static_cast<int>((kShift[i] >> (8 * c)) & 0xFF);
+            channels[c] = from + static_cast<int>(static_cast<float>(to - from) * fraction);
+        }
+        colors[i] = PackColorRef(channels[0], channels[1], channels[2]);
+    }
+    return colors;
+}
+
+void ExpectDayFollowsTheRuntime(int month, int day, int startHour, int startMinute, int endHour,
+                                int endMinute)
+{
+    char settings[32];
+    std::snprintf(settings, sizeof(settings), "Day;%02d:%02d;%02d:%02d", startHour, startMinute,
+                  endHour, endMinute);
+    const std::int64_t start = LocalMoment(2024, month, day, startHour, startMinute);
+    const std::int64_t end = LocalMoment(2024, month, day, endHour, endMinute);
+    ASSERT_NE(start, -1);
+    ASSERT_NE(end, -1);
+    // Every ten minutes of the day, and a minute either side of start and end
+    // as long as it is still that day.
+    const std::int64_t dayBegin = LocalMoment(2024, month, day, 0, 0);
+    const std::int64_t nextDay = LocalMoment(2024, month, day + 1, 0, 0);
+    for (std::int64_t now = dayBegin; now < nextDay; now += 600)
+        EXPECT_EQ(ColorsAt(settings, now), ExpectedOnDay(start, end, now)) << settings << " at " << now;
+    for (std::int64_t now : {start - 60, start, start + 60, end - 60, end, end + 60})
+        if (now >= dayBegin && now < nextDay)
+            EXPECT_EQ(ColorsAt(settings, now), ExpectedOnDay(start, end, now)) << settings << " at " << now;
+}
+
+TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
+{
+    const TimeZone pacific(kPacific);
+    // The runtime sees the change: 01:00 and 04:00 on 10 March 2024 are two
+    // hours apart, on 9 March three.
+    EXPECT_EQ(LocalMoment(2024, 3, 10, 4, 0) - LocalMoment(2024, 3, 10, 1, 0), 2 * 3600);
+    EXPECT_EQ(LocalMoment(2024, 3, 9, 4, 0) - LocalMoment(2024, 3, 9, 1, 0), 3 * 3600);
+    EXPECT_EQ(LocalMoment(2024, 11, 3, 3, 0) - LocalMoment(2024, 11, 3, 0, 0), 4 * 3600);
+
+    // Spring forward: a span across the change is an hour shorter, so at
+    // 03:00 (an hour after 01:00 by the clock's new reading) half of it has gone.
+    ExpectDayFollowsTheRuntime(3, 10, 1, 0, 4, 0);
+    EXPECT_EQ(ColorsAt("Day;01:00;04:00", LocalMoment(2024, 3, 10, 3, 0)), kHalfway);
+    // Start or end in the hour that does not exist, whatever the runtime makes of it.
+    ExpectDayFollowsTheRuntime(3, 10, 2, 30, 3, 30);
+    ExpectDayFollowsTheRuntime(3, 10, 2, 0, 2, 59);
+    ExpectDayFollowsTheRuntime(3, 10, 8, 0, 18, 0);
+    // Fall back: the span is an hour longer; 01:30 occurs twice.
+    ExpectDayFollowsTheRuntime(11, 3, 0, 0, 3, 0);
+    ExpectDayFollowsTheRuntime(11, 3, 1, 30, 2, 0);
+    ExpectDayFollowsTheRuntime(11, 3, 8, 0, 18, 0);
+}
+
+} // namespace
