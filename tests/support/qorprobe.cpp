@@ -3,7 +3,8 @@
 //       loads the module and prints the customizing sheet's handle (hex)
 //   qorprobe session <class name> <milliseconds>
 //       opens a top-level window of that class, pumps messages for that long
-//       and prints "appearance <wParam> <lParam>" for each appearance message
+//       or until the window is closed, and prints "appearance <wParam>
+//       <lParam>" for each appearance message
 //   qorprobe colors
 //       prints the colours a front-end window draws with now (rrggbb,...)
 #include "frame/qorthmcust.h"
@@ -72,13 +73,14 @@ int RunSession(const char* className, DWORD milliseconds)
     if (!hwnd)
         return 1;
     const DWORD end = ::GetTickCount() + milliseconds;
-    while (static_cast<LONG>(end - ::GetTickCount()) > 0) {
+    while (::IsWindow(hwnd) && static_cast<LONG>(end - ::GetTickCount()) > 0) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
-    ::DestroyWindow(hwnd);
+    if (::IsWindow(hwnd))
+        ::DestroyWindow(hwnd);
     return 0;
 }
 
