@@ -55,7 +55,15 @@ step_sheet_in_german() {
     wine reg delete 'HKCU\Software\Qor\TextLibrary' /v Language /f >/dev/null 2>&1
 }
 
-STEPS=(step_sheet_general step_sheet_color_settings step_front_end step_sheet_in_german)
+step_color_picker() {
+    (cd "$BIN" && wine explorer /desktop=qor color_demo.exe --picker >/dev/null 2>&1 &)
+    drive wait "Color Picker" 30000
+    shot 05-color-picker
+    drive click "Color Picker" 2
+}
+
+STEPS=(step_sheet_general step_sheet_color_settings step_front_end step_sheet_in_german
+       step_color_picker)
 
 # --- setting up ----------------------------------------------------------
 
@@ -63,7 +71,7 @@ install_packages
 echo "== building i686 (the product)"
 build_windows i686 -DQOR_BUILD_TESTS=OFF
 echo "== building x86_64 (what runs here)"
-build_windows_targets x86_64 qorfront qordrive
+build_windows_targets x86_64 qorfront qordrive color_demo
 
 # A running server may still hold a desktop with another display driver.
 stop_wine
@@ -76,7 +84,7 @@ trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
     for n in $(seq 99 -1 90); do
-        [ -e "/tmp/.X$n-lock" ] || break
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
     done
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!

@@ -4,6 +4,7 @@
 #include "tests/support/Journal.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,7 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-class LoadSequenceTest : public RegistryTest {
-protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
-    void TearDown() override
-    {
-        ResetStandIns();
-        RegistryTest::TearDown();
-    }
-};
+using LoadSequenceTest = StandInTest;
 
 TEST_F(LoadSequenceTest, LoadsTheTextModuleInTheUsersLanguageAndReleasesIt)
 {

@@ -1,9 +1,11 @@
 // The customizing sheet as the user and other processes see it.
+#include "standins/qortext/qortext_standin.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Journal.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -31,17 +33,7 @@ SheetView LookAt(HWND sheet)
 {
     SheetView view;
     view.hwnd = sheet;
-    HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    const int count = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[128] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        view.tabs.push_back(text);
-    }
+    view.tabs = SheetTabTexts(sheet);
     view.bigIcon = reinterpret_cast<HICON>(::SendMessageA(sheet, WM_GETICON, ICON_BIG, 0));
     view.dragIcon = reinterpret_cast<HICON>(::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0));
     SIZE ideal = {};
@@ -52,11 +44,12 @@ SheetView LookAt(HWND sheet)
 
 // Opens the sheet, lets look run on it, and cancels it.
 SheetView OpenSheet(const LoadedModule& module,
-                    const std::function<void(HWND)>& look = [](HWND) {})
+                    const std::function<void(HWND)>& look = [](HWND) {},
+                    const char* caption = kSheetCaption)
 {
     SheetView view;
     ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kSheetCaption), [&](HWND sheet) {
+    answerer.Then(WindowWithCaption(caption), [&](HWND sheet) {
         view = LookAt(sheet);
         look(sheet);
         PressSheetButton(sheet, PSBTN_CANCEL);
@@ -80,14 +73,7 @@ std::string Hex(HWND hwnd)
     return text;
 }
 
-class SheetTest : public RegistryTest {
-protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
-};
+using SheetTest = StandInTest;
 
 TEST_F(SheetTest, ShowsCaptionIconAndBothPages)
 {
@@ -99,6 +85,14 @@ TEST_F(SheetTest, ShowsCaptionIconAndBothPages)
     EXPECT_NE(view.bigIcon, nullptr);
     EXPECT_EQ(view.dragIcon, view.bigIcon);
     EXPECT_FALSE(::IsWindow(view.hwnd)) << "the export returns when the sheet is closed";
+}
+
+TEST_F(SheetTest, SpeaksTheUsersLanguage)
+{
+    SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", "DE");
+    LoadedModule module;
+    const SheetView view = OpenSheet(module, [](HWND) {}, "Qor GUI-Einstellungen");
+    EXPECT_EQ(view.tabs, (Texts{"Allgemein", "Farbeinstellungen"}));
 }
 
 TEST_F(SheetTest, RunsItsControlsUnderTheModulesCommonControlsVersion)

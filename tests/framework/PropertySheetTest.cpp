@@ -49,23 +49,6 @@ protected:
     }
 };
 
-std::vector<std::string> TabTexts(HWND sheet)
-{
-    HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[64] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
-        ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 bool IsEnabled(HWND sheet, int id)
 {
     return ::IsWindowEnabled(::GetDlgItem(sheet, id)) != FALSE;
@@ -80,7 +63,7 @@ TEST(PropertySheetTest, ShowsPagesUnderTheirOwnTitles)
     std::vector<std::string> tabs;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption(kSheetCaption), [&](HWND hwnd) {
-        tabs = TabTexts(hwnd);
+        tabs = SheetTabTexts(hwnd);
         PressSheetButton(hwnd, PSBTN_CANCEL);
     });
     sheet.DoModal();

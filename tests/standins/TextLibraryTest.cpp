@@ -6,6 +6,7 @@
 #include "standins/qortext/qortext_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +20,7 @@ using namespace qortest;
 
 namespace {
 
-class TextLibraryTest : public RegistryTest {
-protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
-    void TearDown() override
-    {
-        ResetStandIns();
-        RegistryTest::TearDown();
-    }
-};
+using TextLibraryTest = StandInTest;
 
 std::string DefaultLanguage(int size = 3, int* result = nullptr)
 {

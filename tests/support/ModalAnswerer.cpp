@@ -185,6 +185,23 @@ void PressSheetButton(HWND sheet, int button)
     ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
 }
 
+std::vector<std::string> SheetTabTexts(HWND sheet)
+{
+    HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[128] = {};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 std::vector<std::string> StaticTexts(HWND dialog)
 {
     std::vector<std::string> texts;

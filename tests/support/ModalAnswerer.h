@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace qortest {
 
@@ -66,6 +67,8 @@ std::string DialogItemText(HWND dialog, int id);
 void PressButton(HWND dialog, int id);
 // Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
 void PressSheetButton(HWND sheet, int button);
+// The titles of a property sheet's tabs, in order.
+std::vector<std::string> SheetTabTexts(HWND sheet);
 // The texts of a dialog's static controls, in child order.
 std::vector<std::string> StaticTexts(HWND dialog);
 
