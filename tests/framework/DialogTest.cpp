@@ -1,5 +1,5 @@
-// Modal dialogs from templates: binding at WM_INITDIALOG, OK and Cancel,
-// default processing, and a template that does not exist.
+// Modal dialogs from templates: binding at WM_INITDIALOG, OK, Cancel and
+// closing, default processing, and a template that does not exist.
 #include "framework/Dialog.h"
 #include "tests/framework/FrameworkTestResources.h"
 #include "tests/support/ModalAnswerer.h"
@@ -9,8 +9,6 @@
 using namespace qortest;
 
 namespace {
-
-const char kCaption[] = "Framework dialog";
 
 class TestDialog : public CDialog {
 public:
@@ -38,42 +36,33 @@ protected:
     }
 };
 
-TEST(DialogTest, RunsModallyAndEndsWithTheButtonPressed)
+TEST(DialogTest, RunsModallyAndEndsWithTheButtonPressedOrCancelWhenClosed)
 {
-    for (int button : {IDOK, IDCANCEL}) {
+    const struct {
+        UINT message;
+        int button;
+        INT_PTR result;
+    } cases[] = {{WM_COMMAND, IDOK, IDOK}, {WM_COMMAND, IDCANCEL, IDCANCEL}, {WM_CLOSE, 0, IDCANCEL}};
+    for (const auto& c : cases) {
         TestDialog dialog;
         std::string shown;
         LRESULT defaultButton = 0;
         ModalAnswerer answerer;
-        answerer.Then(WindowWithCaption(kCaption), [&](HWND hwnd) {
+        answerer.Then(WindowWithCaption("Framework dialog"), [&](HWND hwnd) {
             shown = DialogItemText(hwnd, IDC_TEST_EDIT);
             defaultButton = ::SendMessageA(hwnd, DM_GETDEFID, 0, 0);
-            PressButton(hwnd, button);
+            ::PostMessageA(hwnd, c.message, MAKEWPARAM(c.button, BN_CLICKED), 0);
         });
-        EXPECT_EQ(dialog.DoModal(), button);
+        EXPECT_EQ(dialog.DoModal(), c.result);
         EXPECT_TRUE(answerer.Wait());
         EXPECT_TRUE(dialog.boundAtInit);
         EXPECT_EQ(shown, "initialised");
         EXPECT_EQ(LOWORD(defaultButton), IDOK) << "the dialog manager's own handling still runs";
-        EXPECT_EQ(dialog.okCount, button == IDOK ? 1 : 0);
-        EXPECT_EQ(dialog.cancelCount, button == IDCANCEL ? 1 : 0);
+        EXPECT_EQ(dialog.okCount, c.result == IDOK ? 1 : 0);
+        EXPECT_EQ(dialog.cancelCount, c.result == IDCANCEL ? 1 : 0);
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr) << "unbound when the window went";
     }
-}
-
-TEST(DialogTest, ClosingTheWindowIsCancel)
-{
-    TestDialog dialog;
-    ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kCaption), [](HWND hwnd) { ::PostMessageA(hwnd, WM_CLOSE, 0, 0); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.cancelCount, 1);
-}
-
-TEST(DialogTest, MissingTemplateAnswersMinusOne)
-{
-    CDialog dialog(4711);
-    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_EQ(CDialog(4711).DoModal(), -1) << "a template that does not exist";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Property sheets and pages: titles, the answers the framework writes for
-// the pages, Apply and Cancel state, and the sheet's creation hook.
+// Property sheets and pages: titles, the sheet's creation hook, activation,
+// Apply and Cancel state, and the answers the framework writes for OnApply.
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 #include "tests/framework/FrameworkTestResources.h"
@@ -20,7 +20,7 @@ public:
     explicit TestPage(const char* title) : CPropertyPage(IDD_TEST_PAGE) { SetTitle(title); }
     int activations = 0;
     int applies = 0;
-    BOOL acceptApply = TRUE;
+    BOOL acceptApply = FALSE;
 
     BOOL OnSetActive() override
     {
@@ -49,22 +49,30 @@ protected:
     }
 };
 
-bool IsEnabled(HWND sheet, int id)
-{
-    return ::IsWindowEnabled(::GetDlgItem(sheet, id)) != FALSE;
-}
-
-TEST(PropertySheetTest, ShowsPagesUnderTheirOwnTitles)
+TEST(PropertySheetTest, PagesApplyStateAndARefusedApplyKeepingTheSheetOpen)
 {
     TestSheet sheet;
     TestPage first("First"), second("Second");
     sheet.AddPage(&first);
     sheet.AddPage(&second);
     std::vector<std::string> tabs;
+    bool applyBefore = true, applyModified = false, openAfterRefusal = false, cancelAfter = true;
+    std::string okText;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption(kSheetCaption), [&](HWND hwnd) {
+        const auto enabled = [hwnd](int id) { return ::IsWindowEnabled(::GetDlgItem(hwnd, id)) != FALSE; };
         tabs = SheetTabTexts(hwnd);
-        PressSheetButton(hwnd, PSBTN_CANCEL);
+        applyBefore = enabled(kApplyButton);
+        first.SetModified();
+        applyModified = enabled(kApplyButton);
+        PressSheetButton(hwnd, PSBTN_OK);
+        ::Sleep(200);
+        openAfterRefusal = ::IsWindowVisible(hwnd) != FALSE;
+        first.CancelToClose();
+        cancelAfter = enabled(IDCANCEL);
+        okText = DialogItemText(hwnd, IDOK);
+        first.acceptApply = TRUE;
+        PressSheetButton(hwnd, PSBTN_OK);
     });
     sheet.DoModal();
     EXPECT_TRUE(answerer.Wait());
@@ -73,50 +81,10 @@ TEST(PropertySheetTest, ShowsPagesUnderTheirOwnTitles)
     EXPECT_FALSE(sheet.visibleAtCreation);
     EXPECT_EQ(first.activations, 1);
     EXPECT_EQ(second.activations, 0) << "a page is created when it is first shown";
-}
-
-TEST(PropertySheetTest, ARefusedApplyKeepsTheSheetOpen)
-{
-    TestSheet sheet;
-    TestPage page("Only");
-    page.acceptApply = FALSE;
-    sheet.AddPage(&page);
-    bool openAfterRefusal = false;
-    ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kSheetCaption), [&](HWND hwnd) {
-        PressSheetButton(hwnd, PSBTN_OK);
-        ::Sleep(200);
-        openAfterRefusal = ::IsWindowVisible(hwnd) != FALSE;
-        page.acceptApply = TRUE;
-        PressSheetButton(hwnd, PSBTN_OK);
-    });
-    sheet.DoModal();
-    EXPECT_TRUE(answerer.Wait());
-    EXPECT_TRUE(openAfterRefusal);
-    EXPECT_EQ(page.applies, 2);
-}
-
-TEST(PropertySheetTest, ModifiedEnablesApplyAndCancelToCloseDisablesCancel)
-{
-    TestSheet sheet;
-    TestPage page("Only");
-    sheet.AddPage(&page);
-    bool applyBefore = true, applyAfter = false, cancelAfter = true;
-    std::string okText;
-    ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kSheetCaption), [&](HWND hwnd) {
-        applyBefore = IsEnabled(hwnd, kApplyButton);
-        ::SendMessageA(hwnd, PSM_CHANGED, reinterpret_cast<WPARAM>(page.GetSafeHwnd()), 0);
-        applyAfter = IsEnabled(hwnd, kApplyButton);
-        ::SendMessageA(hwnd, PSM_CANCELTOCLOSE, 0, 0);
-        cancelAfter = IsEnabled(hwnd, IDCANCEL);
-        okText = DialogItemText(hwnd, IDOK);
-        PressSheetButton(hwnd, PSBTN_OK);
-    });
-    sheet.DoModal();
-    EXPECT_TRUE(answerer.Wait());
     EXPECT_FALSE(applyBefore);
-    EXPECT_TRUE(applyAfter);
+    EXPECT_TRUE(applyModified);
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(first.applies, 2);
     EXPECT_FALSE(cancelAfter);
     EXPECT_EQ(okText, "Close");
 }

@@ -11,6 +11,10 @@ namespace {
 
 class RecordingWnd : public CWnd {
 public:
+    explicit RecordingWnd(DWORD style = WS_POPUP)
+    {
+        EXPECT_TRUE(Create(CWnd::DefaultClassName(), "", style, {0, 0, 50, 40}, static_cast<HWND>(nullptr), 0));
+    }
     std::vector<UINT> seen;
     bool throwOnPaint = false;
     bool destroyed = false;
@@ -31,71 +35,44 @@ protected:
     void OnLButtonDblClk(UINT, POINT) override { seen.push_back(WM_LBUTTONDBLCLK); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_USER + 1)
-            return static_cast<LRESULT>(wParam + lParam);
-        return CWnd::OnMessage(message, wParam, lParam);
+        return message == WM_USER + 1 ? static_cast<LRESULT>(wParam + lParam)
+                                      : CWnd::OnMessage(message, wParam, lParam);
     }
     void PostNcDestroy() override { destroyed = true; }
 };
 
-const RECT kRect = {0, 0, 50, 40};
-
-TEST(WndTest, BindsAtCreationAndUnbindsWhenTheWindowGoes)
+TEST(WndTest, BindsAtCreationDispatchesAndUnbindsWhenTheWindowGoes)
 {
     RecordingWnd wnd;
-    ASSERT_TRUE(wnd.Create(CWnd::DefaultClassName(), "", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
     HWND hwnd = wnd.GetSafeHwnd();
     EXPECT_EQ(CWnd::FromHandle(hwnd), &wnd);
-    EXPECT_EQ(wnd.seen, std::vector<UINT>{WM_CREATE});
     EXPECT_EQ(wnd.SendMessage(WM_USER + 1, 2, 3), 5);
+    EXPECT_NE(::GetClassLongA(hwnd, GCL_STYLE) & CS_DBLCLKS, 0u) << "the default class has double-clicks";
+    wnd.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 4));
+    EXPECT_EQ(wnd.seen, (std::vector<UINT>{WM_CREATE, WM_LBUTTONDBLCLK}));
 
     ASSERT_TRUE(::DestroyWindow(hwnd));
     EXPECT_TRUE(wnd.destroyed);
     EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
     EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
-}
 
-TEST(WndTest, DefaultClassDeliversDoubleClicks)
-{
-    RecordingWnd wnd;
-    ASSERT_TRUE(wnd.Create(CWnd::DefaultClassName(), "", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
-    EXPECT_NE(::GetClassLongA(wnd.GetSafeHwnd(), GCL_STYLE) & CS_DBLCLKS, 0u);
-    wnd.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 4));
-    EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_LBUTTONDBLCLK));
+    hwnd = RecordingWnd().GetSafeHwnd();
+    EXPECT_FALSE(::IsWindow(hwnd)) << "an object that goes first takes its window with it";
+
+    CWnd button;
+    ASSERT_TRUE(button.Create("BUTTON", "Press", WS_POPUP, {0, 0, 50, 40}, static_cast<HWND>(nullptr), 0));
+    EXPECT_EQ(CWnd::FromHandle(button.GetSafeHwnd()), nullptr) << "a system control is wrapped, not bound";
+    EXPECT_EQ(button.GetWindowText(), "Press");
 }
 
 TEST(WndTest, AnExceptionInAHandlerStopsAtTheWindowProcedure)
 {
-    RecordingWnd wnd;
-    ASSERT_TRUE(wnd.Create(CWnd::DefaultClassName(), "", WS_POPUP | WS_VISIBLE, kRect,
-                           static_cast<HWND>(nullptr), 0));
+    RecordingWnd wnd(WS_POPUP | WS_VISIBLE);
     wnd.throwOnPaint = true;
     wnd.Invalidate();
     ::UpdateWindow(wnd.GetSafeHwnd());
     EXPECT_EQ(wnd.seen.back(), static_cast<UINT>(WM_PAINT));
-    // The window is still alive and answering.
-    EXPECT_EQ(wnd.SendMessage(WM_USER + 1, 1, 1), 2);
-}
-
-TEST(WndTest, ObjectThatGoesFirstTakesItsWindowWithIt)
-{
-    HWND hwnd = nullptr;
-    {
-        RecordingWnd wnd;
-        ASSERT_TRUE(wnd.Create(CWnd::DefaultClassName(), "", WS_POPUP, kRect,
-                               static_cast<HWND>(nullptr), 0));
-        hwnd = wnd.GetSafeHwnd();
-    }
-    EXPECT_FALSE(::IsWindow(hwnd));
-}
-
-TEST(WndTest, WrapsSystemControlsWithoutBindingThem)
-{
-    CWnd button;
-    ASSERT_TRUE(button.Create("BUTTON", "Press", WS_POPUP, kRect, static_cast<HWND>(nullptr), 0));
-    EXPECT_EQ(CWnd::FromHandle(button.GetSafeHwnd()), nullptr);
-    EXPECT_EQ(button.GetWindowText(), "Press");
-    EXPECT_TRUE(button.DestroyWindow());
+    EXPECT_EQ(wnd.SendMessage(WM_USER + 1, 1, 1), 2) << "the window still answers";
 }
 
 } // namespace

@@ -9,27 +9,8 @@ std::string ProgramBeside(const char* fileName)
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    return folder + fileName;
+    return folder.erase(folder.find_last_of("\\/") + 1) + fileName;
 }
-
-namespace {
-
-// Appends what the pipe holds now; false when it held nothing.
-bool ReadAvailable(HANDLE pipe, std::string& output)
-{
-    DWORD available = 0;
-    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) || available == 0)
-        return false;
-    std::vector<char> chunk(available);
-    DWORD read = 0;
-    if (!::ReadFile(pipe, chunk.data(), available, &read, nullptr) || read == 0)
-        return false;
-    output.append(chunk.data(), read);
-    return true;
-}
-
-} // namespace
 
 ChildProcess::ChildProcess(const std::string& commandLine)
 {
@@ -41,11 +22,9 @@ ChildProcess::ChildProcess(const std::string& commandLine)
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
+    startup.hStdOutput = startup.hStdError = write;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
+    std::vector<char> line(commandLine.c_str(), commandLine.c_str() + commandLine.size() + 1);
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                           &startup, &m_info))
         m_info = {};
@@ -64,27 +43,30 @@ ChildProcess::~ChildProcess()
         ::CloseHandle(m_output);
 }
 
+// Reads the output as it comes, so that a full pipe never blocks the child.
 std::string ChildProcess::Finish(DWORD timeoutMs)
 {
-    if (!m_info.hProcess)
-        return "";
     std::string output;
-    const DWORD start = ::GetTickCount();
-    for (;;) {
+    for (const DWORD start = ::GetTickCount(); m_info.hProcess;) {
         const bool ended = ::WaitForSingleObject(m_info.hProcess, 10) == WAIT_OBJECT_0;
-        while (ReadAvailable(m_output, output)) {
+        DWORD available = 0;
+        while (::PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr) && available) {
+            std::vector<char> chunk(available);
+            if (!::ReadFile(m_output, chunk.data(), available, &available, nullptr) || !available)
+                break;
+            output.append(chunk.data(), available);
         }
         if (ended)
             return output;
         if (::GetTickCount() - start > timeoutMs)
-            return "";
+            break;
     }
+    return "";
 }
 
 std::string RunAndCapture(const std::string& commandLine, DWORD timeoutMs)
 {
-    ChildProcess child(commandLine);
-    return child.Finish(timeoutMs);
+    return ChildProcess(commandLine).Finish(timeoutMs);
 }
 
 } // namespace qortest
