@@ -15,48 +15,25 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const char kSheetCaption[] = "Qor GUI Settings";
-
-struct SheetView {
+struct OpenedSheet {
     HWND hwnd = nullptr;
     Texts tabs;
-    HICON bigIcon = nullptr;
-    HICON dragIcon = nullptr;
-    bool buttonsOfVersion6 = false;  // they know their ideal size
 };
 
-// Opens the sheet, looks at it, lets look run on it, and cancels it.
-SheetView OpenSheet(const LoadedModule& module, const std::function<void(HWND)>& look = [](HWND) {},
-                    const char* caption = kSheetCaption)
+// Opens the sheet, lets look run on it, and cancels it.
+OpenedSheet OpenSheet(const LoadedModule& module, const char* caption = "Qor GUI Settings",
+                      const std::function<void(HWND)>& look = [](HWND) {})
 {
-    SheetView view;
+    OpenedSheet opened;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption(caption), [&](HWND sheet) {
-        SIZE ideal = {};
-        view = {sheet, SheetTabTexts(sheet),
-                reinterpret_cast<HICON>(::SendMessageA(sheet, WM_GETICON, ICON_BIG, 0)),
-                reinterpret_cast<HICON>(::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0)),
-                ::SendMessageA(::GetDlgItem(sheet, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) != 0};
+        opened = {sheet, SheetTabTexts(sheet)};
         look(sheet);
         PressSheetButton(sheet, PSBTN_CANCEL);
     });
     module.ColorSettingsDialog();
     EXPECT_TRUE(answerer.Wait());
-    return view;
-}
-
-// The handle as the front-end stand-in, another process, reads and prints it.
-std::string HandleSeenByTheFrontEnd()
-{
-    const std::string output = RunAndCapture(ProgramBeside("qorfront.exe") + " --print-handle --quit");
-    return output.substr(0, output.find_first_of("\r\n"));
-}
-
-std::string Printed(HWND hwnd)
-{
-    char text[32];
-    std::snprintf(text, sizeof(text), "sheet window %08lx", HandleToULong(hwnd));
-    return text;
+    return opened;
 }
 
 using SheetTest = StandInTest;
@@ -68,20 +45,26 @@ TEST_F(SheetTest, ShowsCaptionIconAndBothPagesInTheUsersLanguageWithCommonContro
         const char* caption;
         Texts tabs;
     } cases[] = {
-        {"EN", kSheetCaption, {"General", "Color Settings"}},
+        {"EN", "Qor GUI Settings", {"General", "Color Settings"}},
         {"DE", "Qor GUI-Einstellungen", {"Allgemein", "Farbeinstellungen"}},
     };
     for (const auto& c : cases) {
         SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", c.language);
         LoadedModule module;
-        const SheetView view = OpenSheet(module, [](HWND) {}, c.caption);
-        ASSERT_NE(view.hwnd, nullptr) << c.language;
-        EXPECT_EQ(view.tabs, c.tabs);
-        EXPECT_EQ(view.bigIcon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
-        EXPECT_NE(view.bigIcon, nullptr);
-        EXPECT_EQ(view.dragIcon, view.bigIcon);
-        EXPECT_TRUE(view.buttonsOfVersion6);
-        EXPECT_FALSE(::IsWindow(view.hwnd)) << "the export returns when the sheet is closed";
+        HICON icon = nullptr, dragIcon = nullptr;
+        LRESULT knowsIdealSize = FALSE;  // only buttons of common controls 6 do
+        const OpenedSheet sheet = OpenSheet(module, c.caption, [&](HWND hwnd) {
+            icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+            dragIcon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0));
+            SIZE ideal = {};
+            knowsIdealSize = ::SendMessageA(::GetDlgItem(hwnd, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+        });
+        EXPECT_EQ(sheet.tabs, c.tabs);
+        EXPECT_NE(icon, nullptr);
+        EXPECT_EQ(icon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
+        EXPECT_EQ(dragIcon, icon);
+        EXPECT_TRUE(knowsIdealSize);
+        EXPECT_FALSE(::IsWindow(sheet.hwnd)) << "the export returns when the sheet is closed";
     }
 }
 
@@ -112,19 +95,33 @@ TEST_F(SheetTest, SmcRenderingReadOncePerProcessLeavesOnlyTheGeneralPage)
     }
 }
 
+// The handle as another process, the front-end stand-in, reads and prints it.
+std::string HandleSeenByTheFrontEnd()
+{
+    const std::string output = RunAndCapture(ProgramBeside("qorfront.exe") + " --print-handle --quit");
+    return output.substr(0, output.find_first_of("\r\n"));
+}
+
+std::string Printed(HWND hwnd)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "sheet window %08lx", HandleToULong(hwnd));
+    return text;
+}
+
 TEST_F(SheetTest, PublishesItsHandleToOtherProcessesWhileOpenAfterwardsAndForTheNewestSheet)
 {
     LoadedModule module;
     std::string seenWhileOpen;
-    const SheetView first = OpenSheet(module, [&](HWND) { seenWhileOpen = HandleSeenByTheFrontEnd(); });
-    EXPECT_EQ(seenWhileOpen, Printed(first.hwnd));
+    const HWND first = OpenSheet(module, "Qor GUI Settings", [&](HWND) { seenWhileOpen = HandleSeenByTheFrontEnd(); }).hwnd;
+    EXPECT_EQ(seenWhileOpen, Printed(first));
     // Closed: the handle stays, stale, for every process.
-    EXPECT_EQ(module.CustWindowHandle(), first.hwnd);
-    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(first.hwnd));
+    EXPECT_EQ(module.CustWindowHandle(), first);
+    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(first));
 
-    const SheetView second = OpenSheet(module);
-    EXPECT_NE(second.hwnd, first.hwnd);
-    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(second.hwnd));
+    const HWND second = OpenSheet(module).hwnd;
+    EXPECT_NE(second, first);
+    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(second));
 }
 
 } // namespace

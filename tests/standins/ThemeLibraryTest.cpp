@@ -1,11 +1,11 @@
 // The theme library stand-in as the module and the front end rely on it:
-// preview pictures and theme folders, preview colours written into the
-// library palette and into an 8-bit picture, the calling thread's and
-// systems' themes, and recorded and live colours kept under its own key.
+// preview pictures, preview colours written into the library palette and
+// into an 8-bit picture, the thread's and systems' themes the front end
+// declares, and recorded and live colours kept under the library's own key.
 #include "framework/GdiHandles.h"
 #include "standins/qorrm/qorrm.h"
 #include "standins/qorrm/qorrm_standin.h"
-#include "tests/support/StandInTest.h"
+#include "tests/support/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,6 @@ Colors NumberedColors(int offset)
     return colors;
 }
 
-// The colours that entries 128 to 132 take, as qorrm.h documents.
-const int kPreviewSources[] = {1, 5, 9, 17, 22};
-
 // What a name getter leaves in the buffer, marked when it answers FALSE.
 std::string Name(const std::function<BOOL(char*, int)>& get, int size = 256)
 {
@@ -40,22 +37,24 @@ std::string Name(const std::function<BOOL(char*, int)>& get, int size = 256)
     return (answer ? "" : "failed:") + std::string(buffer.data());
 }
 
-class ThemeLibraryTest : public StandInTest {
+// Live colours are seen by every process: none are left behind.
+class ThemeLibraryTest : public RegistryTest {
 protected:
     void SetUp() override
     {
-        StandInTest::SetUp();
+        RegistryTest::SetUp();
         RmStandInClearLiveColors();
-        RmStandInSetThreadTheme(nullptr, nullptr);
     }
     void TearDown() override
     {
         RmStandInClearLiveColors();
-        StandInTest::TearDown();
+        RegistryTest::TearDown();
     }
 };
 
-TEST_F(ThemeLibraryTest, PreviewPicturesAndThemeFolders)
+// Other themes' pictures and the themes' folders are seen through the
+// module's preview.
+TEST_F(ThemeLibraryTest, PreviewPicturesOfTheShippedThemesAndOfTheActiveOne)
 {
     const auto preview = [](const char* theme, int size = 256) {
         return Name([&](char* buffer, int n) { return RmGetPreviewBitmap(theme, buffer, n, 0); }, size);
@@ -64,41 +63,28 @@ TEST_F(ThemeLibraryTest, PreviewPicturesAndThemeFolders)
     EXPECT_EQ(preview("High Contrast Theme"), "HCPRV");
     EXPECT_EQ(preview("Tideway Theme"), "TIDEWAY");
     EXPECT_EQ(preview(nullptr), "DEFPRV") << "the active theme, Standard until one is loaded";
-    RmLoadNewTheme("Tideway Theme");
+    EXPECT_TRUE(RmLoadNewTheme("Tideway Theme"));
     EXPECT_EQ(preview(nullptr), "TIDEWAY");
-    EXPECT_EQ(preview("Harbour"), "failed:") << "a theme without a known picture";
     EXPECT_EQ(preview("Standard Theme", 6), "failed:") << "a name that does not fit is not cut";
-
-    const auto path = [](const char* theme) {
-        return Name([&](char* buffer, int n) { return RmGetThemePath(theme, buffer, n); });
-    };
-    const std::string key = std::string(kThemesKey) + "\\Standard Theme";
-    EXPECT_EQ(path("Standard Theme"), "failed:") << "no Path";
-    SetString(HKEY_LOCAL_MACHINE, key, "Path", "C:\\windows");
-    EXPECT_EQ(path("Standard Theme"), "C:\\windows");
-    SetString(HKEY_CURRENT_USER, key, "Path", "C:\\windows\\system32");
-    EXPECT_EQ(path("Standard Theme"), "C:\\windows\\system32") << "the user's Path first";
-    SetString(HKEY_CURRENT_USER, key, "Path", "C:\\windows\\missing");
-    EXPECT_EQ(path("Standard Theme"), "failed:") << "a folder that does not exist";
-    EXPECT_EQ(path("Standard Theme\\..\\x"), "failed:") << "a name that is no single key";
 }
 
 TEST_F(ThemeLibraryTest, PreviewColorsGoIntoEntries128To132OfThePaletteAndOfAnEightBitPicture)
 {
     const Colors colors = NumberedColors(7);
+    std::vector<COLORREF> expected;  // the sources qorrm.h documents
+    for (int source : {1, 5, 9, 17, 22})
+        expected.push_back(colors[source]);
     EXPECT_TRUE(RmApplyColorsForPreview(colors.data()));
-    const auto expectPreviewEntries = [&](const std::function<COLORREF(int)>& entry) {
-        for (int i = 0; i < QORRM_PREVIEW_INDEX_COUNT; ++i)
-            EXPECT_EQ(entry(QORRM_PREVIEW_FIRST_INDEX + i), colors[kPreviewSources[i]]) << "entry " << 128 + i;
-    };
 
     HPALETTE palette = RmGetPalette();
-    ASSERT_NE(palette, nullptr);
     EXPECT_EQ(RmGetPalette(), palette) << "one palette per process";
     EXPECT_TRUE(RmAnimatePaletteForPreview(palette));
-    PALETTEENTRY entries[256] = {};
-    ASSERT_EQ(::GetPaletteEntries(palette, 0, 256, entries), 256u);
-    expectPreviewEntries([&](int i) { return RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue); });
+    PALETTEENTRY entries[QORRM_PREVIEW_INDEX_COUNT] = {};
+    ::GetPaletteEntries(palette, QORRM_PREVIEW_FIRST_INDEX, QORRM_PREVIEW_INDEX_COUNT, entries);
+    std::vector<COLORREF> shown;
+    for (const PALETTEENTRY& entry : entries)
+        shown.push_back(RGB(entry.peRed, entry.peGreen, entry.peBlue));
+    EXPECT_EQ(shown, expected) << "palette";
 
     // A grey picture like the preview pictures: entry i is (i, i, i).
     struct {
@@ -114,32 +100,29 @@ TEST_F(ThemeLibraryTest, PreviewColorsGoIntoEntries128To132OfThePaletteAndOfAnEi
     const CSelection selected(memory.Get(), picture.Get());
     EXPECT_TRUE(RmAdjustDibColorsPreview(memory.Get()));
     RGBQUAD table[256] = {};
-    ASSERT_EQ(::GetDIBColorTable(memory.Get(), 0, 256, table), 256u);
-    expectPreviewEntries([&](int i) { return RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue); });
-    EXPECT_EQ(table[127].rgbRed, 127) << "entries outside 128..132 stay";
-    EXPECT_EQ(table[133].rgbRed, 133);
-
-    EXPECT_FALSE(RmAdjustDibColorsPreview(nullptr));
-    EXPECT_FALSE(RmAnimatePaletteForPreview(nullptr));
+    ::GetDIBColorTable(memory.Get(), 0, 256, table);
+    shown.clear();
+    for (int i = 127; i <= 133; ++i)
+        shown.push_back(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
+    expected.insert(expected.begin(), RGB(127, 127, 127));
+    expected.push_back(RGB(133, 133, 133));
+    EXPECT_EQ(shown, expected) << "picture entries 127 to 133";
 }
 
 TEST_F(ThemeLibraryTest, ThreadAndSystemThemesAreWhatTheFrontEndDeclared)
 {
-    EXPECT_EQ(Name(&RmGetCurrentThreadTheme), "Standard Theme") << "the active theme until declared";
-    EXPECT_EQ(Name(&RmGetCurrentThreadColor), "");
+    EXPECT_EQ(Name(&RmGetCurrentThreadTheme) + "/" + Name(&RmGetCurrentThreadColor), "Standard Theme/")
+        << "the active theme and no setting until declared";
     RmStandInSetThreadTheme("Tideway Theme", "Harbour Night");
-    EXPECT_EQ(Name(&RmGetCurrentThreadTheme), "Tideway Theme");
-    EXPECT_EQ(Name(&RmGetCurrentThreadColor), "Harbour Night");
+    EXPECT_EQ(Name(&RmGetCurrentThreadTheme) + "/" + Name(&RmGetCurrentThreadColor), "Tideway Theme/Harbour Night");
     std::string otherThread;
     std::thread([&] { otherThread = Name(&RmGetCurrentThreadTheme); }).join();
     EXPECT_EQ(otherThread, "Standard Theme") << "another thread keeps the defaults";
+    RmStandInSetThreadTheme(nullptr, nullptr);
 
-    const auto systemTheme = [] {
-        return Name([](char* buffer, int n) { return RmGetThemeBySystem("P01", buffer, n); });
-    };
+    const auto systemTheme = [] { return Name([](char* b, int n) { return RmGetThemeBySystem("P01", b, n); }); };
     EXPECT_EQ(systemTheme(), "Standard Theme") << "a system without a theme of its own";
-    SetString(HKEY_LOCAL_MACHINE, std::string(QORRM_STANDIN_KEY) + "\\Systems\\P01", "Theme",
-              "High Contrast Theme");
+    SetString(HKEY_LOCAL_MACHINE, QORRM_STANDIN_KEY "\\Systems\\P01", "Theme", "High Contrast Theme");
     EXPECT_EQ(systemTheme(), "High Contrast Theme");
 }
 
@@ -166,9 +149,7 @@ TEST_F(ThemeLibraryTest, SessionColorsAreLiveThenRecordedThenDefaultAndKeptOutsi
     EXPECT_TRUE(RmEnableSound(TRUE));
     for (HKEY hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         EXPECT_FALSE(KeyExists(hive, "Software\\Qor\\General")) << "the module's settings stay untouched";
-
     EXPECT_FALSE(RmApplyColors(recorded.data(), "")) << "no theme to record for";
-    EXPECT_FALSE(RmApplyColors(nullptr, "Tideway Theme"));
 }
 
 } // namespace

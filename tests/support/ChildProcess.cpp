@@ -12,23 +12,26 @@ std::string ProgramBeside(const char* fileName)
     return folder.erase(folder.find_last_of("\\/") + 1) + fileName;
 }
 
+// The output goes to a temporary file, read when the process has ended: no
+// pipe to drain while it runs, and nothing waits for processes that Wine
+// starts and that inherit the handle.
 ChildProcess::ChildProcess(const std::string& commandLine)
 {
+    char folder[MAX_PATH] = {}, file[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    ::GetTempFileNameA(folder, "qor", 0, file);
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    HANDLE write = nullptr;
-    if (!::CreatePipe(&m_output, &write, &inherit, 0))
-        return;
-    ::SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
+    m_output = ::CreateFileA(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = write;
+    startup.hStdOutput = startup.hStdError = m_output;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     std::vector<char> line(commandLine.c_str(), commandLine.c_str() + commandLine.size() + 1);
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                          &startup, &m_info))
+    if (m_output == INVALID_HANDLE_VALUE
+        || !::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &m_info))
         m_info = {};
-    ::CloseHandle(write);
 }
 
 ChildProcess::~ChildProcess()
@@ -39,29 +42,19 @@ ChildProcess::~ChildProcess()
         ::CloseHandle(m_info.hProcess);
         ::CloseHandle(m_info.hThread);
     }
-    if (m_output)
+    if (m_output != INVALID_HANDLE_VALUE)
         ::CloseHandle(m_output);
 }
 
-// Reads the output as it comes, so that a full pipe never blocks the child.
 std::string ChildProcess::Finish(DWORD timeoutMs)
 {
-    std::string output;
-    for (const DWORD start = ::GetTickCount(); m_info.hProcess;) {
-        const bool ended = ::WaitForSingleObject(m_info.hProcess, 10) == WAIT_OBJECT_0;
-        DWORD available = 0;
-        while (::PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr) && available) {
-            std::vector<char> chunk(available);
-            if (!::ReadFile(m_output, chunk.data(), available, &available, nullptr) || !available)
-                break;
-            output.append(chunk.data(), available);
-        }
-        if (ended)
-            return output;
-        if (::GetTickCount() - start > timeoutMs)
-            break;
-    }
-    return "";
+    if (!m_info.hProcess || ::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return "";
+    std::string output(::GetFileSize(m_output, nullptr), '\0');
+    DWORD read = 0;
+    ::SetFilePointer(m_output, 0, nullptr, FILE_BEGIN);
+    ::ReadFile(m_output, output.data(), static_cast<DWORD>(output.size()), &read, nullptr);
+    return output.substr(0, read);
 }
 
 std::string RunAndCapture(const std::string& commandLine, DWORD timeoutMs)

@@ -33,24 +33,6 @@ std::string ClassOf(HWND hwnd)
     return name;
 }
 
-// Cancels and closes the thread's visible windows until none is left.
-void CloseEverything(DWORD threadId)
-{
-    for (int round = 0; round < 20; ++round) {
-        bool any = false;
-        for (HWND hwnd : ThreadWindows(threadId)) {
-            if (!::IsWindowVisible(hwnd))
-                continue;
-            any = true;
-            ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        }
-        if (!any)
-            return;
-        ::Sleep(50);
-    }
-}
-
 } // namespace
 
 ModalAnswerer::ModalAnswerer()
@@ -101,12 +83,18 @@ HWND ModalAnswerer::FindWindowFor(const Match& match)
 }
 
 // Polls for the first step's window; a step is removed once its act ran, so
-// Wait sees everything the act did.
+// Wait sees everything the act did. After a failure it cancels and closes
+// whatever the thread under test shows, so that the test goes on.
 void ModalAnswerer::Run()
 {
-    DWORD stepStart = ::GetTickCount();
-    for (; !m_stop; ::Sleep(kPollMs)) {
+    for (DWORD stepStart = ::GetTickCount(); !m_stop; ::Sleep(kPollMs)) {
         std::unique_lock<std::mutex> lock(m_mutex);
+        for (HWND hwnd : m_failed ? ThreadWindows(m_threadId) : std::vector<HWND>()) {
+            if (::IsWindowVisible(hwnd)) {
+                ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            }
+        }
         if (m_steps.empty()) {
             stepStart = ::GetTickCount();
             continue;
@@ -120,11 +108,9 @@ void ModalAnswerer::Run()
             m_steps.pop_front();
         } else if (::GetTickCount() - stepStart > kStepTimeoutMs) {
             ADD_FAILURE() << "an expected window did not appear; closing what is open";
-            m_failed = true;
             lock.lock();
+            m_failed = true;
             m_steps.clear();
-            lock.unlock();
-            CloseEverything(m_threadId);
         }
     }
 }
