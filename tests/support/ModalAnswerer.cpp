@@ -132,9 +132,8 @@ ModalAnswerer::Match MessageBoxWithText(const std::string& text)
 std::string TextOf(HWND hwnd)
 {
     char text[1024] = {};
-    DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied);
+                          SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
     return text;
 }
 

@@ -28,8 +28,6 @@ public:
     ModalAnswerer();
     // Fails the test for steps that never ran.
     ~ModalAnswerer();
-    ModalAnswerer(const ModalAnswerer&) = delete;
-    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
     // Adds a step: wait for a new visible top-level window that match accepts,
     // then run act with it on the answerer's thread.
