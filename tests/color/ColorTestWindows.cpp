@@ -2,6 +2,8 @@
 
 #include "color/ColorChanged.h"
 
+#include <gtest/gtest.h>
+
 namespace colortest {
 
 namespace {
@@ -55,11 +57,9 @@ LRESULT HostWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::OnMessage(message, wParam, lParam);
 }
 
-void HostWindow::OnPaint()
+BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id)
 {
-    const CPaintDC dc(m_hWnd);
-    const RECT client = GetClientRect();
-    ::FillRect(dc.Get(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
+    return child.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, rect, &parent, id);
 }
 
 void PumpMessages()
@@ -106,6 +106,12 @@ void SendMouse(HWND hwnd, UINT message, int x, int y)
 {
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
     ::SendMessageA(hwnd, message, buttons, MAKELPARAM(x, y));
+}
+
+void Click(HWND hwnd, int x, int y)
+{
+    SendMouse(hwnd, WM_LBUTTONDOWN, x, y);
+    SendMouse(hwnd, WM_LBUTTONUP, x, y);
 }
 
 } // namespace colortest

@@ -7,8 +7,6 @@
 #include "framework/GdiHandles.h"
 #include "framework/Wnd.h"
 
-#include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <functional>
@@ -16,9 +14,9 @@
 
 namespace colortest {
 
-// A visible top-level window of the framework's class that parents the
-// controls under test, answers WM_GETFONT with the font it is given, and
-// records the senders of WM_COLOR_CHANGED.
+// A visible top-level window that parents the controls under test, answers
+// WM_GETFONT with the font it is given, and records the senders of
+// WM_COLOR_CHANGED.
 class HostWindow : public CWnd {
 public:
     explicit HostWindow(int width = 500, int height = 200, HFONT font = nullptr);
@@ -27,12 +25,13 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint() override;
 
 private:
     HFONT m_font;
 };
 
+// Creates a visible child of the framework's class, as the module's owners do.
+BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id);
 // Handles what is queued for this thread (posted WM_COLOR_CHANGED, paints).
 void PumpMessages();
 // Polls a condition while other threads work; true when it came true.
@@ -42,6 +41,10 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 COLORREF PixelOf(HWND hwnd, int x, int y);
 // A child window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND child);
+// A left-button press and release at a client point, sent.
+void Click(HWND hwnd, int x, int y);
+// A sent WM_LBUTTON* or WM_MOUSEMOVE (button held) at a client point.
+void SendMouse(HWND hwnd, UINT message, int x, int y);
 
 // A device-independent bitmap of a given depth in a memory device context.
 // Depths of 8 bits get a colour table of 256 assorted colours.
@@ -56,13 +59,5 @@ private:
     CBitmap m_bitmap;
     CSelection m_selection;
 };
-
-// A sent WM_LBUTTON* or WM_MOUSEMOVE at a client point.
-void SendMouse(HWND hwnd, UINT message, int x, int y);
-
-inline COLORREF Drawn(const HsbColor& color)
-{
-    return HsbToColorRef(color);
-}
 
 } // namespace colortest

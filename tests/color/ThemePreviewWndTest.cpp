@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -21,76 +22,17 @@ const char kStandardTheme[] = "Standard Theme";
 const char kLibraryThemes[] = "Software\\Qor\\ThemeLibrary\\Themes\\";
 const int kPreviewWidth = 208;
 const int kPreviewHeight = 143;
+const char kModulesPicture[] = "208x143x8";
 
-// A folder of its own under the temporary folder, removed with its files.
-class ThemeFolder {
-public:
-    ThemeFolder()
-    {
-        char temp[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, temp);
-        static int s_count = 0;
-        m_path = std::string(temp) + "qor_preview_" + std::to_string(::GetCurrentProcessId()) + "_"
-                 + std::to_string(++s_count);
-        ::CreateDirectoryA(m_path.c_str(), nullptr);
-    }
-    ~ThemeFolder()
-    {
-        for (const std::string& file : m_files)
-            ::DeleteFileA(file.c_str());
-        ::RemoveDirectoryA(m_path.c_str());
-    }
-    ThemeFolder(const ThemeFolder&) = delete;
-    ThemeFolder& operator=(const ThemeFolder&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    // An 8-bit picture of the given size, every pixel index 1.
-    std::string WritePicture(const std::string& name, int width, int height)
-    {
-        const int stride = (width + 3) & ~3;
-        BITMAPFILEHEADER file = {};
-        BITMAPINFOHEADER info = {};
-        RGBQUAD table[256] = {};
-        table[1] = RGBQUAD{10, 20, 30, 0};
-        info.biSize = sizeof(info);
-        info.biWidth = width;
-        info.biHeight = height;
-        info.biPlanes = 1;
-        info.biBitCount = 8;
-        info.biClrUsed = 256;
-        const std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height, 1);
-        file.bfType = 0x4D42;
-        file.bfOffBits = sizeof(file) + sizeof(info) + sizeof(table);
-        file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-        const std::string path = m_path + "\\" + name;
-        FILE* out = std::fopen(path.c_str(), "wb");
-        if (out) {
-            std::fwrite(&file, sizeof(file), 1, out);
-            std::fwrite(&info, sizeof(info), 1, out);
-            std::fwrite(table, sizeof(table), 1, out);
-            std::fwrite(pixels.data(), 1, pixels.size(), out);
-            std::fclose(out);
-        }
-        m_files.push_back(path);
-        return path;
-    }
-
-private:
-    std::string m_path;
-    std::vector<std::string> m_files;
-};
-
-SIZE SizeOf(HBITMAP bitmap)
-{
-    BITMAP info = {};
-    ::GetObjectA(bitmap, sizeof(info), &info);
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
-bool IsSection(HBITMAP bitmap)
+// "width x height x bits" of a device-independent section, "none" for anything else.
+std::string Shape(HBITMAP bitmap)
 {
     DIBSECTION section = {};
-    return ::GetObjectA(bitmap, sizeof(section), &section) == sizeof(section);
+    if (::GetObjectA(bitmap, sizeof(section), &section) != sizeof(section))
+        return "none";
+    const BITMAP& shape = section.dsBm;
+    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x"
+           + std::to_string(shape.bmBitsPixel);
 }
 
 bool IsGone(HBITMAP bitmap)
@@ -98,11 +40,12 @@ bool IsGone(HBITMAP bitmap)
     return ::GetObjectType(bitmap) == 0;
 }
 
-void SetThemeFolder(const char* theme, const std::string& folder)
+void SetPreviewName(const char* theme, const std::string& picture)
 {
-    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder);
+    SetString(HKEY_CURRENT_USER, kLibraryThemes + std::string(theme), "Preview", picture);
 }
 
+// Theme folders of the test's own under the temporary folder, removed after it.
 class ThemePreviewWndTest : public RegistryTest {
 protected:
     void SetUp() override
@@ -110,169 +53,135 @@ protected:
         RegistryTest::SetUp();
         ResetStandIns();
     }
+    void TearDown() override
+    {
+        for (auto path = m_created.rbegin(); path != m_created.rend(); ++path)
+            if (!::DeleteFileA(path->c_str()))
+                ::RemoveDirectoryA(path->c_str());
+        RegistryTest::TearDown();
+    }
+    // A new folder, made the given theme's folder.
+    std::string ThemeFolder(const char* theme)
+    {
+        char temp[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, temp);
+        const std::string folder = temp + std::string("qor_preview_") + std::to_string(::GetCurrentProcessId())
+                                   + "_" + std::to_string(m_created.size());
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        m_created.push_back(folder);
+        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder);
+        return folder;
+    }
+    // A square 8-bit picture, every pixel index 1.
+    std::string WritePicture(const std::string& folder, const char* name, int width)
+    {
+        BITMAPINFOHEADER info = {sizeof(info), width, width, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+        const RGBQUAD table[256] = {{0, 0, 0, 0}, {10, 20, 30, 0}};
+        const std::string pixels(static_cast<size_t>((width + 3) & ~3) * width, '\1');
+        BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(file) + sizeof(info) + sizeof(table)};
+        file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+        const std::string path = folder + "\\" + name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+        out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+        out.write(reinterpret_cast<const char*>(table), sizeof(table));
+        out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+        m_created.push_back(path);
+        return path;
+    }
+
+    std::vector<std::string> m_created;
 };
 
-TEST_F(ThemePreviewWndTest, LoadsTheModulesPictureOfTheTheme)
+TEST_F(ThemePreviewWndTest, LoadsTheModulesPictureOfEachShippedTheme)
 {
-    struct Case {
-        const char* theme;
-        const char* picture;
-    };
-    for (const Case& test : {Case{kStandardTheme, "DEFPRV"}, Case{"High Contrast Theme", "HCPRV"},
-                             Case{"Tideway Theme", "TIDEWAY"}}) {
+    for (const char* theme : {kStandardTheme, "High Contrast Theme", "Tideway Theme"}) {
         CThemePreviewWnd preview;
-        HBITMAP bitmap = preview.LoadPreviewBitmap(test.theme);
-        ASSERT_NE(bitmap, nullptr) << test.theme;
-        EXPECT_EQ(SizeOf(bitmap).cx, kPreviewWidth);
-        EXPECT_EQ(SizeOf(bitmap).cy, kPreviewHeight);
-        EXPECT_TRUE(IsSection(bitmap)) << "a section, so that its colour table can be rewritten";
-        DIBSECTION section = {};
-        ::GetObjectA(bitmap, sizeof(section), &section);
-        EXPECT_EQ(section.dsBmih.biBitCount, 8);
+        EXPECT_EQ(Shape(preview.LoadPreviewBitmap(theme)), kModulesPicture) << theme;
     }
 }
 
-TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsAndRemovingItFallsBackToTheResource)
+TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsAlsoForTheActiveThemeAndRemovingItFallsBack)
 {
-    ThemeFolder folder;
-    const std::string file = folder.WritePicture("DEFPRV.bmp", 20, 10);
-    SetThemeFolder(kStandardTheme, folder.Path());
+    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 20);
     CThemePreviewWnd preview;
-
     HBITMAP own = preview.LoadPreviewBitmap(kStandardTheme);
-    ASSERT_NE(own, nullptr);
-    EXPECT_EQ(SizeOf(own).cx, 20) << "the theme's file";
-    EXPECT_TRUE(IsSection(own));
+    EXPECT_EQ(Shape(own), "20x20x8") << "the theme's file";
+    EXPECT_EQ(Shape(preview.LoadPreviewBitmap(nullptr)), "20x20x8");
+    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
 
     ASSERT_TRUE(::DeleteFileA(file.c_str()));
-    HBITMAP resource = preview.LoadPreviewBitmap(kStandardTheme);
-    ASSERT_NE(resource, nullptr);
-    EXPECT_EQ(SizeOf(resource).cx, kPreviewWidth) << "the module's picture";
+    EXPECT_EQ(Shape(preview.LoadPreviewBitmap(kStandardTheme)), kModulesPicture);
     EXPECT_TRUE(IsGone(own));
 }
 
-TEST_F(ThemePreviewWndTest, TheActiveThemeIsLoadedWhenNoThemeIsNamed)
-{
-    ThemeFolder folder;
-    folder.WritePicture("DEFPRV.bmp", 12, 12);
-    SetThemeFolder(kStandardTheme, folder.Path());
-    CThemePreviewWnd preview;
-    HBITMAP bitmap = preview.LoadPreviewBitmap(nullptr);
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(SizeOf(bitmap).cx, 12);
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u);
-}
-
-TEST_F(ThemePreviewWndTest, AThemeWithoutAPictureLeavesNoBitmap)
+TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
 {
     CThemePreviewWnd preview;
     HBITMAP held = preview.LoadPreviewBitmap(kStandardTheme);
     ASSERT_NE(held, nullptr);
-    EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr);
+    EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr) << "the library knows no picture";
     EXPECT_TRUE(IsGone(held));
 
-    // A picture name the module does not carry, with no file of the theme.
-    SetString(HKEY_CURRENT_USER, std::string(kLibraryThemes) + "Harbour", "Preview", "HARBOUR");
+    SetPreviewName("Harbour", "HARBOUR");
+    EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr) << "a picture the module does not carry";
+
+    // A name that climbs out of the theme's folder to a picture beside it.
+    const std::string elsewhere = ThemeFolder("Elsewhere");
+    WritePicture(elsewhere, "Outside.bmp", 9);
+    ThemeFolder("Harbour");
+    SetPreviewName("Harbour", "..\\" + elsewhere.substr(elsewhere.rfind('\\') + 1) + "\\Outside");
     EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr);
 }
 
-TEST_F(ThemePreviewWndTest, AThemeMayNameOneOfTheModulesPictures)
+TEST_F(ThemePreviewWndTest, ReloadsAndTheDestructorReleaseTheHeldBitmapOnBothPaths)
 {
-    SetString(HKEY_CURRENT_USER, std::string(kLibraryThemes) + "Harbour", "Preview", "TIDEWAY");
-    CThemePreviewWnd preview;
-    HBITMAP bitmap = preview.LoadPreviewBitmap("Harbour");
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(SizeOf(bitmap).cx, kPreviewWidth);
-}
-
-TEST_F(ThemePreviewWndTest, APictureNameThatLeavesTheThemeFolderIsNotLookedFor)
-{
-    ThemeFolder folder;
-    ThemeFolder elsewhere;
-    const std::string outside = elsewhere.WritePicture("Outside.bmp", 9, 9);
-    SetThemeFolder("Harbour", folder.Path());
-    const std::string relative = "..\\" + elsewhere.Path().substr(elsewhere.Path().rfind('\\') + 1) + "\\Outside";
-    SetString(HKEY_CURRENT_USER, std::string(kLibraryThemes) + "Harbour", "Preview", relative);
-    CThemePreviewWnd preview;
-    EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr);
-}
-
-TEST_F(ThemePreviewWndTest, RepeatedLoadsReleaseThePreviousBitmapOnBothPaths)
-{
-    ThemeFolder folder;
-    const std::string file = folder.WritePicture("DEFPRV.bmp", 16, 16);
-    SetThemeFolder(kStandardTheme, folder.Path());
-    CThemePreviewWnd preview;
+    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
     std::vector<HBITMAP> loaded;
-    for (int round = 0; round < 20; ++round)
-        loaded.push_back(preview.LoadPreviewBitmap(kStandardTheme));
-    ASSERT_TRUE(::DeleteFileA(file.c_str()));
-    for (int round = 0; round < 20; ++round)
-        loaded.push_back(preview.LoadPreviewBitmap(kStandardTheme));
-    int alive = 0;
-    for (HBITMAP bitmap : loaded)
-        alive += IsGone(bitmap) ? 0 : 1;
-    EXPECT_EQ(alive, 1) << "only the bitmap held now";
-    EXPECT_FALSE(IsGone(loaded.back()));
-}
-
-TEST_F(ThemePreviewWndTest, TheBitmapGoesWithTheWindowObject)
-{
-    HBITMAP bitmap = nullptr;
+    std::vector<std::string> shapes;
     {
-        HostWindow host(300, 200);
         CThemePreviewWnd preview;
-        preview.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, RECT{0, 0, 208, 143}, &host, 4097);
-        bitmap = preview.LoadPreviewBitmap(kStandardTheme);
-        ASSERT_NE(bitmap, nullptr);
+        for (int round = 0; round < 10; ++round) {
+            if (round == 5) {
+                ASSERT_TRUE(::DeleteFileA(file.c_str()));
+            }
+            loaded.push_back(preview.LoadPreviewBitmap(kStandardTheme));
+            shapes.push_back(Shape(loaded.back()));
+        }
+        EXPECT_EQ(shapes[4], "16x16x8");
+        EXPECT_EQ(shapes[5], kModulesPicture);
+        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), IsGone), 9) << "only the one held now lives";
     }
-    EXPECT_TRUE(IsGone(bitmap));
-}
-
-// 23 colours with the five that the preview shows set apart.
-std::vector<COLORREF> PreviewColors(COLORREF window, COLORREF desktop)
-{
-    std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
-    colors[1] = window;
-    colors[22] = desktop;
-    return colors;
+    EXPECT_TRUE(IsGone(loaded.back()));
 }
 
 TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
 {
     HostWindow host(300, 200);
     CThemePreviewWnd preview;
-    ASSERT_TRUE(preview.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE,
-                               RECT{0, 0, kPreviewWidth, kPreviewHeight}, &host, 4097));
+    ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, kPreviewWidth, kPreviewHeight}, 4097));
+    preview.RedrawNow();
+    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmAdjustDibColorsPreview").size(), 1u) << "painted with no picture";
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
     ASSERT_NE(bitmap, nullptr);
 
-    // The picture: the desktop in its corner, the window background inside.
-    const POINT desktop = {1, 1}, window = {20, 90};
-    for (COLORREF tint : {RGB(200, 10, 10), RGB(10, 10, 200)}) {
-        const std::vector<COLORREF> colors = PreviewColors(RGB(250, 250, 240), tint);
+    // The picture: the desktop (colour 22) in its corner, the window
+    // background (colour 1) inside.
+    for (COLORREF desktop : {RGB(200, 10, 10), RGB(10, 10, 200)}) {
+        std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
+        colors[1] = RGB(250, 250, 240);
+        colors[22] = desktop;
         RmApplyColorsForPreview(colors.data());
         ResetStandIns();
         preview.RedrawNow();
         const std::vector<std::string> calls = ThemeLibraryCalls();
-        EXPECT_EQ(CallsTo(calls, "RmGetPalette").size(), 1u);
-        EXPECT_EQ(CallsTo(calls, "RmAnimatePaletteForPreview").size(), 1u);
-        EXPECT_EQ(CallsTo(calls, "RmAdjustDibColorsPreview").size(), 1u);
-        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), desktop.x, desktop.y), tint);
-        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), window.x, window.y), RGB(250, 250, 240));
+        for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"}) {
+            EXPECT_EQ(CallsTo(calls, call).size(), 1u) << call;
+        }
+        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 1, 1), desktop);
+        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 20, 90), RGB(250, 250, 240));
     }
     EXPECT_FALSE(IsGone(bitmap)) << "painting does not reload";
-}
-
-TEST_F(ThemePreviewWndTest, PaintsWithoutABitmap)
-{
-    HostWindow host(300, 200);
-    CThemePreviewWnd preview;
-    ASSERT_TRUE(preview.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE,
-                               RECT{0, 0, kPreviewWidth, kPreviewHeight}, &host, 4097));
-    ResetStandIns();
-    preview.RedrawNow();
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmAdjustDibColorsPreview").size(), 1u);
 }
 
 } // namespace
