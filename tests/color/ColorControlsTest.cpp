@@ -1,39 +1,85 @@
-// The hue strip, the sample box and the colour control: what they show,
-// where the control puts its parts, and what its hue scroll bar does.
+// The hue strip, the colour control and the saturation/brightness field:
+// what they show on every kind of display, where the control puts its parts,
+// what its scroll bar and a click or drag on the field pick, and the field's
+// capture and cursor confinement.
 #include "color/ColorBar.h"
 #include "color/ColorCtrl.h"
+#include "color/ColorField.h"
+#include "color/ColorPicker.h"
+#include "color/FieldPainter.h"
 #include "tests/color/ColorTestWindows.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 using namespace colortest;
 
 namespace {
 
-// A colour control on a host, created as its owners create it.
-struct ControlOnHost {
-    explicit ControlOnHost(HsbColor start, int width = 206, HFONT font = nullptr)
-        : color(start), host(width + 20, 120, font)
+using Senders = std::vector<CWnd*>;
+
+const int kField = 80;
+const RECT kMarkerAt50And75 = {38, 18, 44, 24};
+const RECT kNoMarker = {};
+
+// A colour control (206 pixels wide unless told) and an 80 x 80 field on a
+// host, both editing one colour as in the picker dialog.
+struct Controls {
+    explicit Controls(HsbColor start, HFONT font = nullptr, int width = 206)
+        : color(start), host(500, 200, font)
     {
         control.SetLabel("Foreground Color:");
         control.SetColor(&color);
-        created = CreateChild(control, host, RECT{10, 10, 10 + width, 80}, 4098);
+        field.SetColor(&color);
+        created = CreateChild(control, host, RECT{10, 10, 10 + width, 80}, 4096)
+                  && CreateChild(field, host, RECT{10, 100, 10 + kField, 100 + kField}, 4097);
         PumpMessages();
     }
-    HWND Part(UINT id) const { return ::GetDlgItem(control.GetSafeHwnd(), id); }
-    int ScrollPos() const { return ::GetScrollPos(Part(CColorCtrl::kScrollBarId), SB_CTL); }
+    HWND Part(UINT id) const { return control.GetDlgItem(id); }
+    HWND Field() const { return field.GetSafeHwnd(); }
     COLORREF BoxShows() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 5, 5); }
-    // One scroll bar message as the scroll bar sends it.
-    void Scroll(UINT code, int thumb = 0)
+    int Hue() const { return ::GetScrollPos(Part(CColorCtrl::kScrollBarId), SB_CTL); }
+    void Scroll(UINT code, int thumb)
     {
-        control.SendMessage(WM_HSCROLL, MAKEWPARAM(code, thumb),
-                            reinterpret_cast<LPARAM>(Part(CColorCtrl::kScrollBarId)));
+        HWND scrollBar = Part(CColorCtrl::kScrollBarId);
+        control.SendMessage(WM_HSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(scrollBar));
+    }
+    // The WM_COLOR_CHANGED posted since the last look.
+    Senders Posted()
+    {
+        PumpMessages();
+        return std::exchange(host.colorChanges, {});
+    }
+    // The bounds of what is drawn over the bare field, all white: the marker.
+    RECT MarkerDrawn() const
+    {
+        RECT drawn = {};
+        for (int y = 0; y < kField; ++y) {
+            for (int x = 0; x < kField; ++x) {
+                const COLORREF shown = PixelOf(Field(), x, y);
+                if (shown == FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull))
+                    continue;
+                EXPECT_EQ(shown, RGB(255, 255, 255)) << "at " << x << "," << y;
+                const RECT pixel = {x, y, x + 1, y + 1};
+                ::UnionRect(&drawn, &drawn, &pixel);
+            }
+        }
+        return drawn;
+    }
+    bool CursorHeldInField() const
+    {
+        RECT clip = {}, inside = {0, 0, kField, kField};
+        ::GetClipCursor(&clip);
+        ::MapWindowPoints(Field(), nullptr, reinterpret_cast<POINT*>(&inside), 2);
+        return Same(clip, inside);
     }
 
     HsbColor color;
     HostWindow host;
     CColorCtrl control;
-    BOOL created = FALSE;
+    CColorPicker field;
+    bool created;
 };
 
 int TextHeight(HFONT font)
@@ -49,38 +95,27 @@ int TextHeight(HFONT font)
 // high, or null when none is installed.
 HFONT FontOfTextHeight(int pixels)
 {
-    struct Search {
-        int pixels;
-        HFONT found;
-    } search = {pixels, nullptr};
+    std::pair<int, HFONT> search = {pixels, nullptr};
     LOGFONTA all = {};
     all.lfCharSet = DEFAULT_CHARSET;
     const auto tryFace = [](const LOGFONTA* face, const TEXTMETRICA*, DWORD, LPARAM param) {
-        auto* s = reinterpret_cast<Search*>(param);
+        auto& [height, found] = *reinterpret_cast<std::pair<int, HFONT>*>(param);
         LOGFONTA font = *face;
-        for (font.lfHeight = -s->pixels; font.lfHeight <= s->pixels && !s->found; ++font.lfHeight) {
-            font.lfWidth = 0;
-            HFONT candidate = ::CreateFontIndirectA(&font);
-            if (candidate && TextHeight(candidate) == s->pixels)
-                s->found = candidate;
-            else
-                ::DeleteObject(candidate);
-        }
-        return s->found ? 0 : 1;
+        font.lfHeight = height;
+        font.lfWidth = 0;
+        found = ::CreateFontIndirectA(&font);
+        if (TextHeight(found) == height)
+            return 0;
+        ::DeleteObject(std::exchange(found, nullptr));
+        return 1;
     };
     ::EnumFontFamiliesExA(CClientDC(nullptr).Get(), &all, tryFace, reinterpret_cast<LPARAM>(&search), 0);
-    return search.found;
-}
-
-bool Placed(HWND child, const RECT& expected)
-{
-    const RECT rect = RectInParent(child);
-    return ::EqualRect(&rect, &expected) != FALSE;
+    return search.second;
 }
 
 TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
 {
-    HostWindow host(400, 60);
+    HostWindow host;
     CColorBar bar;
     ASSERT_TRUE(CreateChild(bar, host, RECT{0, 0, 360, 20}, 4098));
     ::UpdateWindow(bar.GetSafeHwnd());
@@ -90,96 +125,194 @@ TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
     EXPECT_EQ(PixelOf(bar.GetSafeHwnd(), 359, 0), RGB(255, 0, 4)) << "stops just short of red";
 }
 
-TEST(ColorCtrlTest, ShowsItsColourAndFollowsItsOwnersChanges)
-{
-    ControlOnHost c({200, 60, 70});
-    ASSERT_TRUE(c.created);
-    EXPECT_EQ(c.BoxShows(), HsbToColorRef(c.color));
-    EXPECT_EQ(c.ScrollPos(), 200);
-    c.color = HsbColor{30, 100, 100};
-    c.control.UpdateFromColor();
-    EXPECT_EQ(c.ScrollPos(), 30);
-    EXPECT_EQ(c.BoxShows(), RGB(255, 127, 0));
-    PumpMessages();
-    EXPECT_TRUE(c.host.colorChanges.empty()) << "following the owner is no change of the control's";
-}
-
 TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidth)
 {
     const CGdiObject<HFONT> font(FontOfTextHeight(13));
     if (!font)
         GTEST_SKIP() << "no font of this system has text 13 pixels high";
-    ControlOnHost c({0, 100, 100}, 206, font.Get());
+    Controls c({0, 100, 100}, font.Get());
     ASSERT_TRUE(c.created);
-    EXPECT_TRUE(Placed(c.Part(CColorCtrl::kColorBoxId), RECT{151, 6, 201, 19}));
-    EXPECT_TRUE(Placed(c.Part(CColorCtrl::kScrollBarId), RECT{5, 23, 201, 38}));
-    EXPECT_TRUE(Placed(c.Part(CColorCtrl::kColorBarId), RECT{47, 50, 159, 63}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBoxId)), RECT{151, 6, 201, 19}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kScrollBarId)), RECT{5, 23, 201, 38}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, 50, 159, 63}));
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 0, 30), RGB(0, 0, 0)) << "the frame";
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 205, 69), RGB(0, 0, 0));
 
-    ControlOnHost narrow({0, 100, 100}, 40, font.Get());
+    Controls narrow({0, 100, 100}, font.Get(), 40);
     const RECT strip = RectInParent(narrow.Part(CColorCtrl::kColorBarId));
     EXPECT_EQ(strip.right, strip.left) << "an empty strip, not an inverted one";
 }
 
-TEST(ColorCtrlTest, ScrollCodesMoveOnlyTheHueAndStopAtTheEnds)
+TEST(ColorCtrlTest, ScrollCodesMoveOnlyTheHueStopAtTheEndsAndPostOnceEach)
 {
     const struct {
         int start;
         UINT code;
         int thumb, expected;
     } cases[] = {
-        {0, SB_LINELEFT, 0, 0},     {100, SB_LINELEFT, 0, 98},  {358, SB_LINERIGHT, 0, 359},
-        {100, SB_LINERIGHT, 0, 102}, {5, SB_PAGELEFT, 0, 0},     {100, SB_PAGELEFT, 0, 90},
-        {355, SB_PAGERIGHT, 0, 359}, {100, SB_PAGERIGHT, 0, 110}, {100, SB_THUMBPOSITION, 7, 7},
-        {100, SB_LEFT, 0, 0},       {100, SB_RIGHT, 0, 359},
+        {0, SB_LINELEFT, 0, 0},         {100, SB_LINELEFT, 0, 98},        {358, SB_LINERIGHT, 0, 359},
+        {100, SB_LINERIGHT, 0, 102},    {5, SB_PAGELEFT, 0, 0},           {100, SB_PAGELEFT, 0, 90},
+        {355, SB_PAGERIGHT, 0, 359},    {100, SB_PAGERIGHT, 0, 110},      {100, SB_THUMBPOSITION, 7, 7},
+        {100, SB_THUMBTRACK, 120, 120}, {120, SB_THUMBTRACK, 121, 121},   {100, SB_LEFT, 0, 0},
+        {100, SB_RIGHT, 0, 359},        {100, SB_ENDSCROLL, 0, 100},
     };
-    ControlOnHost c({0, 80, 90});
+    Controls c({0, 80, 90});
     ASSERT_TRUE(c.created);
     for (const auto& test : cases) {
         c.color.hue = test.start;
-        c.control.UpdateFromColor();
-        c.host.colorChanges.clear();
+        c.control.UpdateFromColor();  // the owner's change: the control follows and posts nothing
         c.Scroll(test.code, test.thumb);
-        PumpMessages();
-        EXPECT_EQ(c.ScrollPos(), test.expected) << "code " << test.code << " from " << test.start;
+        EXPECT_EQ(c.Hue(), test.expected) << "code " << test.code << " from " << test.start;
         EXPECT_EQ(c.color, (HsbColor{test.expected, 80, 90}));
-        EXPECT_EQ(c.BoxShows(), HsbToColorRef(c.color));
-        EXPECT_EQ(c.host.colorChanges, std::vector<CWnd*>{&c.control}) << "code " << test.code;
+        EXPECT_EQ(c.BoxShows(), HsbToColorRef(c.color)) << "redrawn before the queue is handled";
+        EXPECT_EQ(c.Posted(), test.code == SB_ENDSCROLL ? Senders{} : Senders{&c.control});
     }
-}
-
-TEST(ColorCtrlTest, ThumbTrackingPostsOneMessagePerStepAndEndOfScrollNone)
-{
-    ControlOnHost c({0, 100, 100});
-    ASSERT_TRUE(c.created);
-    for (int hue : {10, 60, 120, 121, 240}) {
-        c.Scroll(SB_THUMBTRACK, hue);
-        EXPECT_EQ(c.BoxShows(), HsbToColorRef(HsbColor{hue, 100, 100})) << "redrawn before the queue is handled";
-    }
-    c.Scroll(SB_ENDSCROLL);
-    PumpMessages();
-    EXPECT_EQ(c.host.colorChanges.size(), 5u);
-    EXPECT_EQ(c.color.hue, 240);
 }
 
 TEST(ColorCtrlTest, NeedsAParentAndWithoutAColourSendsNothing)
 {
-    HsbColor color = {0, 0, 0};
     CColorCtrl orphan;
-    orphan.SetColor(&color);
     EXPECT_FALSE(orphan.Create(CWnd::DefaultClassName(), "", WS_POPUP, RECT{0, 0, 200, 70},
                                static_cast<HWND>(nullptr), 0));
-
     HostWindow host;
     CColorCtrl control;
     ASSERT_TRUE(CreateChild(control, host, RECT{0, 0, 206, 70}, 1));
-    HWND scroll = ::GetDlgItem(control.GetSafeHwnd(), CColorCtrl::kScrollBarId);
+    HWND scroll = control.GetDlgItem(CColorCtrl::kScrollBarId);
     control.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0), reinterpret_cast<LPARAM>(scroll));
-    ::SendMessageA(::GetDlgItem(control.GetSafeHwnd(), CColorCtrl::kColorBoxId), WM_LBUTTONDBLCLK, 0, 0);
+    ::SendMessageA(control.GetDlgItem(CColorCtrl::kColorBoxId), WM_LBUTTONDBLCLK, 0, 0);
     PumpMessages();
     EXPECT_EQ(::GetScrollPos(scroll, SB_CTL), 10);
     EXPECT_TRUE(host.colorChanges.empty());
+}
+
+// A device-independent bitmap of a given depth in a memory context. 8 bits
+// get a table of 256 assorted colours that no field colour hits exactly.
+struct Canvas {
+    Canvas(int width, int height, WORD depth)
+        : bitmap(Create(width, height, depth)), selection(dc.Get(), bitmap.Get())
+    {
+    }
+    static HBITMAP Create(int width, int height, WORD depth)
+    {
+        struct {
+            BITMAPINFOHEADER header;
+            RGBQUAD colors[256];
+        } info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, depth, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        for (int i = 0; i < 256; ++i)
+            info.colors[i] = RGBQUAD{BYTE((i & 3) * 85), BYTE(((i >> 2) & 7) * 36), BYTE((i >> 5) * 36), 0};
+        void* bits = nullptr;
+        return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    }
+    COLORREF PixelAt(int x, int y) const { return ::GetPixel(dc.Get(), x, y); }
+
+    CMemoryDC dc{nullptr};
+    CBitmap bitmap;
+    CSelection selection;
+};
+
+// One painter for every case, so that a field kept from the case before
+// would show.
+TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWay)
+{
+    // 24 bits keep the rows of their buffer way; 32 and 16 bits show the
+    // per-pixel colours (as 16 bits show them); 8 bits the nearest palette entry.
+    CFieldPainter painter;
+    for (int hue : {0, 200, 359}) {
+        for (SIZE size : {SIZE{kField, 60}, SIZE{31, 17}}) {
+            for (WORD depth : {32, 24, 16, 8}) {
+                const FieldRows rows = depth == 24 ? FieldRows::kBottomIsBlack : FieldRows::kTopIsFull;
+                Canvas painted(size.cx, size.cy, depth), expected(size.cx, size.cy, depth);
+                painter.Draw(painted.dc.Get(), size.cx, size.cy, hue, depth);
+                int mismatches = 0;
+                for (int y = 0; y < size.cy; ++y) {
+                    for (int x = 0; x < size.cx; ++x) {
+                        ::SetPixel(expected.dc.Get(), x, y, FieldColor(FieldHue(hue), x, y, size.cx, size.cy, rows));
+                        mismatches += painted.PixelAt(x, y) != expected.PixelAt(x, y);
+                    }
+                }
+                EXPECT_EQ(mismatches, 0) << depth << " bits, hue " << hue << ", width " << size.cx;
+            }
+        }
+    }
+    // A repaint of the same field, or of an empty one, computes nothing.
+    const unsigned computed = painter.GetComputeCount();
+    for (SIZE size : {SIZE{31, 17}, SIZE{0, 17}, SIZE{31, -5}})
+        painter.Draw(Canvas(31, 17, 32).dc.Get(), size.cx, size.cy, 359, 32);
+    EXPECT_EQ(painter.GetComputeCount(), computed);
+}
+
+TEST(ColorPickerTest, ShowsTheFieldTheMarkerAndTheCrossHair)
+{
+    Controls c({120, 50, 75});
+    ASSERT_TRUE(c.created);
+    EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75));
+    ::SetCursor(nullptr);
+    EXPECT_TRUE(::SendMessageA(c.Field(), WM_SETCURSOR, reinterpret_cast<WPARAM>(c.Field()),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32515)));
+
+    Controls wild({-400, 2000000000, -2000000000});
+    EXPECT_TRUE(Same(wild.MarkerDrawn(), kNoMarker)) << "the hue wraps, the marker lies off the field";
+}
+
+TEST(ColorPickerTest, AClickPicksTruncatedSaturationAndBrightness)
+{
+    const struct {
+        int x, y, saturation, brightness;
+    } cases[] = {{40, 20, 50, 75}, {0, 0, 0, 100}, {79, 79, 98, 2}, {79, 0, 98, 100}, {0, 79, 0, 2}};
+    Controls c({77, 33, 44});
+    ASSERT_TRUE(c.created);
+    for (const auto& test : cases) {
+        Click(c.Field(), test.x, test.y);
+        EXPECT_EQ(c.color, (HsbColor{77, test.saturation, test.brightness})) << test.x << "," << test.y;
+        EXPECT_EQ(c.Posted(), Senders{&c.field});
+    }
+}
+
+TEST(ColorPickerTest, DraggingPicksAtEveryMoveInsideWithTheMarkerHiddenAndTheCursorHeld)
+{
+    Controls c({240, 0, 100});
+    ASSERT_TRUE(c.created);
+    const unsigned computed = c.field.GetFieldComputeCount();
+    SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
+    EXPECT_EQ(::GetCapture(), c.Field());
+    EXPECT_TRUE(c.CursorHeldInField());
+    SendMouse(c.Field(), WM_MOUSEMOVE, 60, 40);
+    EXPECT_EQ(c.color, (HsbColor{240, 75, 50}));
+    for (POINT outside : {POINT{80, 10}, POINT{10, 80}, POINT{-1, 10}, POINT{10, -3}}) {
+        SendMouse(c.Field(), WM_MOUSEMOVE, outside.x, outside.y);
+        EXPECT_EQ(c.color, (HsbColor{240, 75, 50})) << outside.x << "," << outside.y;
+    }
+    SendMouse(c.Field(), WM_MOUSEMOVE, 20, 60);
+    EXPECT_EQ(c.color, (HsbColor{240, 25, 25}));
+    EXPECT_TRUE(Same(c.MarkerDrawn(), kNoMarker)) << "hidden while the button is held";
+    EXPECT_EQ(c.field.GetFieldComputeCount(), computed) << "the same hue is not computed again";
+
+    SendMouse(c.Field(), WM_LBUTTONUP, 20, 60);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_FALSE(c.CursorHeldInField());
+    EXPECT_TRUE(Same(c.MarkerDrawn(), RECT{18, 58, 24, 64}));
+    EXPECT_EQ(c.Posted().size(), 3u);
+}
+
+TEST(ColorPickerTest, LosingTheCaptureWithoutAButtonUpEndsTrackingAndFreesTheCursor)
+{
+    for (bool cancelMode : {false, true}) {
+        Controls c({10, 20, 30});
+        ASSERT_TRUE(c.created);
+        SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
+        ASSERT_EQ(::GetCapture(), c.Field());
+        if (cancelMode)
+            ::SendMessageA(c.Field(), WM_CANCELMODE, 0, 0);
+        else
+            ::SetCapture(c.host.GetSafeHwnd());  // another window takes it
+        EXPECT_NE(::GetCapture(), c.Field());
+        EXPECT_FALSE(c.CursorHeldInField()) << (cancelMode ? "cancel mode" : "capture taken");
+        EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75)) << "the marker is back";
+        SendMouse(c.Field(), WM_MOUSEMOVE, 70, 70);
+        EXPECT_EQ(c.color, (HsbColor{10, 50, 75})) << "no longer tracking";
+        ::ReleaseCapture();
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-// The colour picker dialog as the user meets it: opened from a sample box,
-// driven with the mouse and the hue scroll bar, closed with OK or Cancel.
+// The colour picker dialog as the user meets it: its controls on the
+// placeholders with the catalogue's texts, the hue and the field working
+// together, opened from a sample box and closed with OK or Cancel, and a
+// control that cannot be created.
 #include "color/ColorCtrl.h"
 #include "color/ColorField.h"
 #include "color/ColorPickerDlg.h"
@@ -12,21 +14,26 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 
 using namespace colortest;
 using namespace qortest;
 
 namespace {
 
+using Senders = std::vector<CWnd*>;
+
 const char kCaption[] = "Color Picker";
 
-// The parts of an open picker dialog, found as a user's tools would.
+// The parts of an open picker dialog (or of a window with a colour control
+// of the dialog's id), found as a user's tools would.
 struct OpenPicker {
-    explicit OpenPicker(HWND hwnd)
-        : dialog(hwnd),
-          control(::GetDlgItem(hwnd, CColorPickerDlg::kColorCtrlId)),
-          field(::GetDlgItem(hwnd, CColorPickerDlg::kPickerId)),
+    explicit OpenPicker(HWND dialog)
+        : control(::GetDlgItem(dialog, CColorPickerDlg::kColorCtrlId)),
+          field(::GetDlgItem(dialog, CColorPickerDlg::kPickerId)),
           box(::GetDlgItem(control, CColorCtrl::kColorBoxId)),
           scrollBar(::GetDlgItem(control, CColorCtrl::kScrollBarId))
     {
@@ -40,17 +47,17 @@ struct OpenPicker {
     {
         return WaitUntil([&] { return PixelOf(box, 4, 4) == HsbToColorRef(color); });
     }
-    // The top right pixel of the field comes to show the hue's colour.
+    // The field's top right corner comes to show the hue's colour.
     bool FieldComesToShow(int hue) const
     {
         RECT client = {};
         ::GetClientRect(field, &client);
         const int x = client.right - 3, y = 2;
-        const ColorRef expected = FieldColor(FieldHue(hue), x, y, client.right, client.bottom, FieldRows::kTopIsFull);
-        return WaitUntil([&] { return PixelOf(field, x, y) == expected; });
+        const ColorRef color = FieldColor(FieldHue(hue), x, y, client.right, client.bottom, FieldRows::kTopIsFull);
+        return WaitUntil([&] { return PixelOf(field, x, y) == color; });
     }
 
-    HWND dialog, control, field, box, scrollBar;
+    HWND control, field, box, scrollBar;
 };
 
 // The module's texts in German for the length of a test.
@@ -67,11 +74,6 @@ struct GermanTexts {
         g_hTextModule = nullptr;
     }
 };
-
-bool Same(const RECT& a, const RECT& b)
-{
-    return ::EqualRect(&a, &b) != FALSE;
-}
 
 TEST(ColorPickerDlgTest, PutsItsControlsOnThePlaceholdersAndTakesItsTextsFromTheCatalogue)
 {
@@ -102,7 +104,7 @@ TEST(ColorPickerDlgTest, PutsItsControlsOnThePlaceholdersAndTakesItsTextsFromThe
     EXPECT_TRUE(placeholdersGone);
 }
 
-TEST(ColorPickerDlgTest, TheHueRecoloursTheFieldLiveAndAClickInTheFieldLeavesTheScrollBar)
+TEST(ColorPickerDlgTest, TheHueRecoloursTheFieldLiveAClickThereLeavesTheHueAndItsBoxOpensNothing)
 {
     CColorPickerDlg picker(0, 50, 75);
     ModalAnswerer answerer;
@@ -117,6 +119,9 @@ TEST(ColorPickerDlgTest, TheHueRecoloursTheFieldLiveAndAClickInTheFieldLeavesThe
         Click(open.field, 0, 0);
         EXPECT_TRUE(open.BoxComesToShow(HsbColor{240, 0, 100}));
         EXPECT_EQ(open.Hue(), 240);
+        // A picker opened from the picker would hold the message until closed.
+        DWORD_PTR ignored = 0;
+        EXPECT_TRUE(::SendMessageTimeoutA(open.box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored));
         PressButton(hwnd, IDOK);
     });
     EXPECT_EQ(picker.DoModal(), IDOK);
@@ -126,14 +131,14 @@ TEST(ColorPickerDlgTest, TheHueRecoloursTheFieldLiveAndAClickInTheFieldLeavesThe
 
 TEST(ColorPickerDlgTest, FromASampleBoxOkStoresTheColourAndPostsOnceCancelLeavesIt)
 {
+    const HsbColor start = {300, 40, 90}, picked = {20, 0, 100};
     for (int button : {IDOK, IDCANCEL}) {
-        const HsbColor start = {300, 40, 90}, picked = {20, 0, 100};
         HsbColor color = start;
         HostWindow host;
         CColorCtrl control;
         control.SetLabel("Background Color:");
         control.SetColor(&color);
-        ASSERT_TRUE(CreateChild(control, host, RECT{10, 10, 216, 80}, 4099));
+        ASSERT_TRUE(CreateChild(control, host, RECT{10, 10, 216, 80}, CColorPickerDlg::kColorCtrlId));
         ::SetActiveWindow(host.GetSafeHwnd());
         HWND owner = nullptr;
         ModalAnswerer answerer;
@@ -146,96 +151,65 @@ TEST(ColorPickerDlgTest, FromASampleBoxOkStoresTheColourAndPostsOnceCancelLeaves
             EXPECT_TRUE(open.BoxComesToShow(picked));
             PressButton(hwnd, button);
         });
-        HWND box = ::GetDlgItem(control.GetSafeHwnd(), CColorCtrl::kColorBoxId);
-        ::SendMessageA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        const OpenPicker outside(host.GetSafeHwnd());
+        ::SendMessageA(outside.box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
         EXPECT_TRUE(answerer.Wait());
         PumpMessages();
         EXPECT_EQ(owner, host.GetSafeHwnd()) << "owned by the active window";
-        if (button == IDOK) {
-            EXPECT_EQ(color, picked);
-            EXPECT_EQ(::GetScrollPos(::GetDlgItem(control.GetSafeHwnd(), CColorCtrl::kScrollBarId), SB_CTL), 20);
-            EXPECT_EQ(PixelOf(box, 5, 5), RGB(255, 255, 255));
-            EXPECT_EQ(host.colorChanges, std::vector<CWnd*>{&control});
-        } else {
-            EXPECT_EQ(color, start);
-            EXPECT_TRUE(host.colorChanges.empty());
-        }
+        EXPECT_EQ(color, button == IDOK ? picked : start);
+        EXPECT_EQ(outside.Hue(), color.hue);
+        EXPECT_TRUE(outside.BoxComesToShow(color));
+        EXPECT_EQ(host.colorChanges, button == IDOK ? Senders{&control} : Senders{});
     }
 }
 
-TEST(ColorPickerDlgTest, ADoubleClickOnTheBoxInsideThePickerOpensNothing)
+// Creation of child windows with this id in parents of this class is
+// refused, as when the system is out of window resources.
+UINT g_refusedId = 0;
+std::string g_refusedParentClass;
+
+LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam)
 {
-    CColorPickerDlg picker(10, 20, 30);
-    bool returned = false;
-    ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kCaption), [&](HWND hwnd) {
-        // A picker opened from the picker would hold the message until closed.
-        DWORD_PTR ignored = 0;
-        returned = ::SendMessageTimeoutA(OpenPicker(hwnd).box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3),
-                                         SMTO_NORMAL, 3000, &ignored) != 0;
-        PressButton(hwnd, IDOK);
-    });
-    EXPECT_EQ(picker.DoModal(), IDOK);
-    EXPECT_TRUE(answerer.Wait());
-    EXPECT_TRUE(returned);
-    EXPECT_EQ(picker.GetColor(), (HsbColor{10, 20, 30}));
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        char parentClass[64] = {};
+        ::GetClassNameA(cs->hwndParent, parentClass, sizeof(parentClass));
+        if (reinterpret_cast<UINT_PTR>(cs->hMenu) == g_refusedId && g_refusedParentClass == parentClass)
+            return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
-
-// Refuses the creation of child windows with one id in parents of one class
-// on this thread, as when the system is out of window resources.
-class RefusedCreation {
-public:
-    RefusedCreation(UINT id, const char* parentClass)
-        : m_hook(::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId()))
-    {
-        s_refusedId = id;
-        s_parentClass = parentClass;
-    }
-    ~RefusedCreation() { ::UnhookWindowsHookEx(m_hook); }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
-    {
-        if (code == HCBT_CREATEWND) {
-            const CREATESTRUCTA* cs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-            char parentClass[64] = {};
-            ::GetClassNameA(cs->hwndParent, parentClass, sizeof(parentClass));
-            if (reinterpret_cast<UINT_PTR>(cs->hMenu) == s_refusedId && s_parentClass == parentClass)
-                return 1;
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static inline UINT s_refusedId = 0;
-    static inline std::string s_parentClass;
-    HHOOK m_hook;
-};
 
 TEST(ColorPickerDlgTest, AControlThatCannotBeCreatedIsReportedAndTheDialogStillOpens)
 {
     // The hue strip (4098) fails the colour control; the field (4097) fails itself.
-    for (UINT refused : {CColorCtrl::kColorBarId, CColorPickerDlg::kPickerId}) {
+    const std::pair<UINT, const char*> refusals[] = {{CColorCtrl::kColorBarId, "QorWnd"},
+                                                     {CColorPickerDlg::kPickerId, "#32770"}};
+    for (const auto& refusal : refusals) {
+        std::tie(g_refusedId, g_refusedParentClass) = refusal;
+        const std::unique_ptr<HHOOK__, decltype(&::UnhookWindowsHookEx)> hook(
+            ::SetWindowsHookExA(WH_CBT, RefuseCreation, nullptr, ::GetCurrentThreadId()), &::UnhookWindowsHookEx);
         CColorPickerDlg picker(10, 20, 30);
-        const RefusedCreation refusal(refused, refused == CColorCtrl::kColorBarId ? "QorWnd" : "#32770");
         bool hasColorCtrl = true, hasField = true;
         ModalAnswerer answerer;
         answerer.Then(MessageBoxWithText("Unable to initialize application"),
                       [](HWND box) { PressButton(box, IDOK); });
         answerer.Then(WindowWithCaption(kCaption), [&](HWND hwnd) {
-            hasColorCtrl = ::GetDlgItem(hwnd, CColorPickerDlg::kColorCtrlId) != nullptr;
-            hasField = ::GetDlgItem(hwnd, CColorPickerDlg::kPickerId) != nullptr;
+            const OpenPicker open(hwnd);
+            hasColorCtrl = open.control != nullptr;
+            hasField = open.field != nullptr;
             // A pick with the colour control gone, or a hue change with the
             // field gone, touches nothing of the missing control.
             if (hasField)
-                Click(OpenPicker(hwnd).field, 1, 1);
+                Click(open.field, 1, 1);
             else
-                OpenPicker(hwnd).DragHue(50);
+                open.DragHue(50);
             PressButton(hwnd, IDOK);
         });
         EXPECT_EQ(picker.DoModal(), IDOK);
         EXPECT_TRUE(answerer.Wait());
-        EXPECT_EQ(hasColorCtrl, refused != CColorCtrl::kColorBarId);
-        EXPECT_EQ(hasField, refused != CColorPickerDlg::kPickerId);
+        EXPECT_EQ(hasColorCtrl, refusal.first != CColorCtrl::kColorBarId);
+        EXPECT_EQ(hasField, refusal.first != CColorPickerDlg::kPickerId);
     }
 }
 

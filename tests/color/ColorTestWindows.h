@@ -1,8 +1,8 @@
-// Windows and canvases for the colour tests: a top-level host that records
-// the WM_COLOR_CHANGED it receives, a memory bitmap of a chosen depth, and
-// reading back what a window shows.
+// Windows for the colour tests: a top-level host that records the
+// WM_COLOR_CHANGED it receives, and reading back what a window shows.
 #pragma once
 
+#include "color/ColorChanged.h"
 #include "color/ColorConversions.h"
 #include "framework/GdiHandles.h"
 #include "framework/Wnd.h"
@@ -14,50 +14,88 @@
 
 namespace colortest {
 
+// Handles what is queued for this thread (posted WM_COLOR_CHANGED, paints).
+inline void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
 // A visible top-level window that parents the controls under test, answers
 // WM_GETFONT with the font it is given, and records the senders of
 // WM_COLOR_CHANGED.
 class HostWindow : public CWnd {
 public:
-    explicit HostWindow(int width = 500, int height = 200, HFONT font = nullptr);
+    explicit HostWindow(int width = 500, int height = 200, HFONT font = nullptr)
+        : m_font(font)
+    {
+        Create(DefaultClassName(), "Colour test host", WS_POPUP | WS_VISIBLE, RECT{40, 40, 40 + width, 40 + height},
+               static_cast<HWND>(nullptr), 0);
+        PumpMessages();
+    }
 
     std::vector<CWnd*> colorChanges;
 
 protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_GETFONT)
+            return reinterpret_cast<LRESULT>(m_font);
+        if (message != WM_COLOR_CHANGED)
+            return CWnd::OnMessage(message, wParam, lParam);
+        colorChanges.push_back(lParam == 0 ? ColorChangedSender(wParam) : nullptr);
+        return 0;
+    }
 
 private:
     HFONT m_font;
 };
 
 // Creates a visible child of the framework's class, as the module's owners do.
-BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id);
-// Handles what is queued for this thread (posted WM_COLOR_CHANGED, paints).
-void PumpMessages();
+inline BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id)
+{
+    return child.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, rect, &parent, id);
+}
+
 // Polls a condition while other threads work; true when it came true.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+inline bool WaitUntil(const std::function<bool()>& condition)
+{
+    for (int tries = 0; tries < 1000 && !condition(); ++tries)
+        ::Sleep(5);
+    return condition();
+}
 
 // What a window shows at a point of its client area.
-COLORREF PixelOf(HWND hwnd, int x, int y);
+inline COLORREF PixelOf(HWND hwnd, int x, int y)
+{
+    return ::GetPixel(CClientDC(hwnd).Get(), x, y);
+}
+
+inline bool Same(const RECT& a, const RECT& b)
+{
+    return ::EqualRect(&a, &b) != FALSE;
+}
+
 // A child window's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND child);
-// A left-button press and release at a client point, sent.
-void Click(HWND hwnd, int x, int y);
-// A sent WM_LBUTTON* or WM_MOUSEMOVE (button held) at a client point.
-void SendMouse(HWND hwnd, UINT message, int x, int y);
+inline RECT RectInParent(HWND child)
+{
+    RECT rect = {};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
 
-// A device-independent bitmap of a given depth in a memory device context.
-// Depths of 8 bits get a colour table of 256 assorted colours.
-class Canvas {
-public:
-    Canvas(int width, int height, WORD bitsPerPixel);
-    HDC Dc() const { return m_dc.Get(); }
-    COLORREF PixelAt(int x, int y) const { return ::GetPixel(m_dc.Get(), x, y); }
+// A WM_LBUTTON* or WM_MOUSEMOVE (button held) at a client point, sent.
+inline void SendMouse(HWND hwnd, UINT message, int x, int y)
+{
+    ::SendMessageA(hwnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+}
 
-private:
-    CMemoryDC m_dc;
-    CBitmap m_bitmap;
-    CSelection m_selection;
-};
+inline void Click(HWND hwnd, int x, int y)
+{
+    SendMouse(hwnd, WM_LBUTTONDOWN, x, y);
+    SendMouse(hwnd, WM_LBUTTONUP, x, y);
+}
 
 } // namespace colortest

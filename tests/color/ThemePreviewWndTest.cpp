@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -40,11 +41,6 @@ bool IsGone(HBITMAP bitmap)
     return ::GetObjectType(bitmap) == 0;
 }
 
-void SetPreviewName(const char* theme, const std::string& picture)
-{
-    SetString(HKEY_CURRENT_USER, kLibraryThemes + std::string(theme), "Preview", picture);
-}
-
 // Theme folders of the test's own under the temporary folder, removed after it.
 class ThemePreviewWndTest : public RegistryTest {
 protected:
@@ -55,43 +51,38 @@ protected:
     }
     void TearDown() override
     {
-        for (auto path = m_created.rbegin(); path != m_created.rend(); ++path)
-            if (!::DeleteFileA(path->c_str()))
-                ::RemoveDirectoryA(path->c_str());
+        std::filesystem::remove_all(m_root);
         RegistryTest::TearDown();
     }
     // A new folder, made the given theme's folder.
-    std::string ThemeFolder(const char* theme)
+    std::filesystem::path ThemeFolder(const char* theme)
     {
-        char temp[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, temp);
-        const std::string folder = temp + std::string("qor_preview_") + std::to_string(::GetCurrentProcessId())
-                                   + "_" + std::to_string(m_created.size());
-        ::CreateDirectoryA(folder.c_str(), nullptr);
-        m_created.push_back(folder);
-        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder);
+        const std::filesystem::path folder = m_root / theme;
+        std::filesystem::create_directories(folder);
+        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder.string());
         return folder;
     }
-    // A square 8-bit picture, every pixel index 1.
-    std::string WritePicture(const std::string& folder, const char* name, int width)
-    {
-        BITMAPINFOHEADER info = {sizeof(info), width, width, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
-        const RGBQUAD table[256] = {{0, 0, 0, 0}, {10, 20, 30, 0}};
-        const std::string pixels(static_cast<size_t>((width + 3) & ~3) * width, '\1');
-        BITMAPFILEHEADER file = {0x4D42, 0, 0, 0, sizeof(file) + sizeof(info) + sizeof(table)};
-        file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-        const std::string path = folder + "\\" + name;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-        out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-        out.write(reinterpret_cast<const char*>(table), sizeof(table));
-        out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-        m_created.push_back(path);
-        return path;
-    }
 
-    std::vector<std::string> m_created;
+    const std::filesystem::path m_root =
+        std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
 };
+
+// A square 8-bit picture in one colour.
+std::string WritePicture(const std::filesystem::path& folder, const char* name, int width)
+{
+    const RGBQUAD color = {10, 20, 30, 0};
+    const std::string pixels(static_cast<size_t>((width + 3) & ~3) * width, '\0');
+    const BITMAPINFOHEADER info = {sizeof(info), width, width, 1, 8, BI_RGB, 0, 0, 0, 1, 0};
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info) + sizeof(color);
+    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
+    const std::string path = (folder / name).string();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(&file), sizeof(file))
+        .write(reinterpret_cast<const char*>(&info), sizeof(info))
+        .write(reinterpret_cast<const char*>(&color), sizeof(color))
+        << pixels;
+    return path;
+}
 
 TEST_F(ThemePreviewWndTest, LoadsTheModulesPictureOfEachShippedTheme)
 {
@@ -123,14 +114,14 @@ TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
     EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr) << "the library knows no picture";
     EXPECT_TRUE(IsGone(held));
 
-    SetPreviewName("Harbour", "HARBOUR");
+    const std::string harbour = std::string(kLibraryThemes) + "Harbour";
+    SetString(HKEY_CURRENT_USER, harbour, "Preview", "HARBOUR");
     EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr) << "a picture the module does not carry";
 
     // A name that climbs out of the theme's folder to a picture beside it.
-    const std::string elsewhere = ThemeFolder("Elsewhere");
-    WritePicture(elsewhere, "Outside.bmp", 9);
+    WritePicture(ThemeFolder("Elsewhere"), "Outside.bmp", 9);
     ThemeFolder("Harbour");
-    SetPreviewName("Harbour", "..\\" + elsewhere.substr(elsewhere.rfind('\\') + 1) + "\\Outside");
+    SetString(HKEY_CURRENT_USER, harbour, "Preview", "..\\Elsewhere\\Outside");
     EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr);
 }
 
@@ -138,18 +129,14 @@ TEST_F(ThemePreviewWndTest, ReloadsAndTheDestructorReleaseTheHeldBitmapOnBothPat
 {
     const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
     std::vector<HBITMAP> loaded;
-    std::vector<std::string> shapes;
     {
         CThemePreviewWnd preview;
         for (int round = 0; round < 10; ++round) {
-            if (round == 5) {
-                ASSERT_TRUE(::DeleteFileA(file.c_str()));
-            }
+            if (round == 5)
+                ::DeleteFileA(file.c_str());  // from now on the module's picture
             loaded.push_back(preview.LoadPreviewBitmap(kStandardTheme));
-            shapes.push_back(Shape(loaded.back()));
         }
-        EXPECT_EQ(shapes[4], "16x16x8");
-        EXPECT_EQ(shapes[5], kModulesPicture);
+        EXPECT_EQ(Shape(loaded.back()), kModulesPicture);
         EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), IsGone), 9) << "only the one held now lives";
     }
     EXPECT_TRUE(IsGone(loaded.back()));
