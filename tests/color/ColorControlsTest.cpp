@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
 using namespace colortest;
@@ -27,7 +28,7 @@ const RECT kNoMarker = {};
 // host, both editing one colour as in the picker dialog.
 struct Controls {
     explicit Controls(HsbColor start, HFONT font = nullptr, int width = 206)
-        : color(start), host(500, 200, font)
+        : color(start), host(font)
     {
         control.SetLabel("Foreground Color:");
         control.SetColor(&color);
@@ -69,10 +70,10 @@ struct Controls {
     }
     bool CursorHeldInField() const
     {
-        RECT clip = {}, inside = {0, 0, kField, kField};
+        RECT clip = {}, window = {};
         ::GetClipCursor(&clip);
-        ::MapWindowPoints(Field(), nullptr, reinterpret_cast<POINT*>(&inside), 2);
-        return Same(clip, inside);
+        ::GetWindowRect(Field(), &window);
+        return Same(clip, window);
     }
 
     HsbColor color;
@@ -81,15 +82,6 @@ struct Controls {
     CColorPicker field;
     bool created;
 };
-
-int TextHeight(HFONT font)
-{
-    const CClientDC dc(nullptr);
-    const CSelection selected(dc.Get(), font);
-    SIZE extent = {};
-    ::GetTextExtentPoint32A(dc.Get(), "Color:", 6, &extent);
-    return extent.cy;
-}
 
 // A font of this system whose text is exactly the given number of pixels
 // high, or null when none is installed.
@@ -104,7 +96,13 @@ HFONT FontOfTextHeight(int pixels)
         font.lfHeight = height;
         font.lfWidth = 0;
         found = ::CreateFontIndirectA(&font);
-        if (TextHeight(found) == height)
+        SIZE extent = {};
+        {
+            const CClientDC dc(nullptr);
+            const CSelection selected(dc.Get(), found);
+            ::GetTextExtentPoint32A(dc.Get(), "Color:", 6, &extent);
+        }
+        if (extent.cy == height)
             return 0;
         ::DeleteObject(std::exchange(found, nullptr));
         return 1;
@@ -241,10 +239,18 @@ TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWay)
     EXPECT_EQ(painter.GetComputeCount(), computed);
 }
 
-TEST(ColorPickerTest, ShowsTheFieldTheMarkerAndTheCrossHair)
+TEST(ColorPickerTest, AClickPicksTruncatedAndTheMarkerShowsThePickUnderTheCrossHair)
 {
-    Controls c({120, 50, 75});
+    const struct {
+        int x, y, saturation, brightness;
+    } cases[] = {{0, 0, 0, 100}, {79, 79, 98, 2}, {79, 0, 98, 100}, {0, 79, 0, 2}, {40, 20, 50, 75}};
+    Controls c({77, 33, 44});
     ASSERT_TRUE(c.created);
+    for (const auto& test : cases) {
+        Click(c.Field(), test.x, test.y);
+        EXPECT_EQ(c.color, (HsbColor{77, test.saturation, test.brightness})) << test.x << "," << test.y;
+        EXPECT_EQ(c.Posted(), Senders{&c.field});
+    }
     EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75));
     ::SetCursor(nullptr);
     EXPECT_TRUE(::SendMessageA(c.Field(), WM_SETCURSOR, reinterpret_cast<WPARAM>(c.Field()),
@@ -255,62 +261,37 @@ TEST(ColorPickerTest, ShowsTheFieldTheMarkerAndTheCrossHair)
     EXPECT_TRUE(Same(wild.MarkerDrawn(), kNoMarker)) << "the hue wraps, the marker lies off the field";
 }
 
-TEST(ColorPickerTest, AClickPicksTruncatedSaturationAndBrightness)
+// Tracking ends with the button-up, and also when the capture goes without
+// one (another window takes it, the system cancels modes): the cursor must
+// not stay trapped in the field.
+TEST(ColorPickerTest, DraggingPicksInsideWithTheMarkerHiddenAndTheCursorHeldUntilTheCaptureEnds)
 {
-    const struct {
-        int x, y, saturation, brightness;
-    } cases[] = {{40, 20, 50, 75}, {0, 0, 0, 100}, {79, 79, 98, 2}, {79, 0, 98, 100}, {0, 79, 0, 2}};
-    Controls c({77, 33, 44});
-    ASSERT_TRUE(c.created);
-    for (const auto& test : cases) {
-        Click(c.Field(), test.x, test.y);
-        EXPECT_EQ(c.color, (HsbColor{77, test.saturation, test.brightness})) << test.x << "," << test.y;
-        EXPECT_EQ(c.Posted(), Senders{&c.field});
-    }
-}
-
-TEST(ColorPickerTest, DraggingPicksAtEveryMoveInsideWithTheMarkerHiddenAndTheCursorHeld)
-{
-    Controls c({240, 0, 100});
-    ASSERT_TRUE(c.created);
-    const unsigned computed = c.field.GetFieldComputeCount();
-    SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
-    EXPECT_EQ(::GetCapture(), c.Field());
-    EXPECT_TRUE(c.CursorHeldInField());
-    SendMouse(c.Field(), WM_MOUSEMOVE, 60, 40);
-    EXPECT_EQ(c.color, (HsbColor{240, 75, 50}));
-    for (POINT outside : {POINT{80, 10}, POINT{10, 80}, POINT{-1, 10}, POINT{10, -3}}) {
-        SendMouse(c.Field(), WM_MOUSEMOVE, outside.x, outside.y);
-        EXPECT_EQ(c.color, (HsbColor{240, 75, 50})) << outside.x << "," << outside.y;
-    }
-    SendMouse(c.Field(), WM_MOUSEMOVE, 20, 60);
-    EXPECT_EQ(c.color, (HsbColor{240, 25, 25}));
-    EXPECT_TRUE(Same(c.MarkerDrawn(), kNoMarker)) << "hidden while the button is held";
-    EXPECT_EQ(c.field.GetFieldComputeCount(), computed) << "the same hue is not computed again";
-
-    SendMouse(c.Field(), WM_LBUTTONUP, 20, 60);
-    EXPECT_EQ(::GetCapture(), nullptr);
-    EXPECT_FALSE(c.CursorHeldInField());
-    EXPECT_TRUE(Same(c.MarkerDrawn(), RECT{18, 58, 24, 64}));
-    EXPECT_EQ(c.Posted().size(), 3u);
-}
-
-TEST(ColorPickerTest, LosingTheCaptureWithoutAButtonUpEndsTrackingAndFreesTheCursor)
-{
-    for (bool cancelMode : {false, true}) {
-        Controls c({10, 20, 30});
+    for (const char* end : {"button up", "capture taken", "cancel mode"}) {
+        Controls c({240, 0, 100});
         ASSERT_TRUE(c.created);
+        const unsigned computed = c.field.GetFieldComputeCount();
         SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
-        ASSERT_EQ(::GetCapture(), c.Field());
-        if (cancelMode)
-            ::SendMessageA(c.Field(), WM_CANCELMODE, 0, 0);
+        EXPECT_EQ(::GetCapture(), c.Field());
+        EXPECT_TRUE(c.CursorHeldInField());
+        for (POINT move : {POINT{60, 40}, POINT{80, 10}, POINT{10, 80}, POINT{-1, 10}, POINT{10, -3}}) {
+            SendMouse(c.Field(), WM_MOUSEMOVE, move.x, move.y);
+            EXPECT_EQ(c.color, (HsbColor{240, 75, 50})) << "moved to " << move.x << "," << move.y;
+        }
+        EXPECT_TRUE(Same(c.MarkerDrawn(), kNoMarker)) << "hidden while the button is held";
+        EXPECT_EQ(c.field.GetFieldComputeCount(), computed) << "the same hue is not computed again";
+        EXPECT_EQ(c.Posted().size(), 2u);
+
+        if (end == std::string("button up"))
+            SendMouse(c.Field(), WM_LBUTTONUP, 60, 40);
+        else if (end == std::string("capture taken"))
+            ::SetCapture(c.host.GetSafeHwnd());
         else
-            ::SetCapture(c.host.GetSafeHwnd());  // another window takes it
-        EXPECT_NE(::GetCapture(), c.Field());
-        EXPECT_FALSE(c.CursorHeldInField()) << (cancelMode ? "cancel mode" : "capture taken");
-        EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75)) << "the marker is back";
-        SendMouse(c.Field(), WM_MOUSEMOVE, 70, 70);
-        EXPECT_EQ(c.color, (HsbColor{10, 50, 75})) << "no longer tracking";
+            ::SendMessageA(c.Field(), WM_CANCELMODE, 0, 0);
+        EXPECT_NE(::GetCapture(), c.Field()) << end;
+        EXPECT_FALSE(c.CursorHeldInField()) << end;
+        EXPECT_TRUE(Same(c.MarkerDrawn(), RECT{58, 38, 64, 44})) << "the marker is back after " << end;
+        SendMouse(c.Field(), WM_MOUSEMOVE, 20, 60);
+        EXPECT_EQ(c.color, (HsbColor{240, 75, 50})) << "no longer tracking after " << end;
         ::ReleaseCapture();
     }
 }

@@ -1,7 +1,7 @@
 // The colour picker dialog as the user meets it: its controls on the
-// placeholders with the catalogue's texts, the hue and the field working
-// together, opened from a sample box and closed with OK or Cancel, and a
-// control that cannot be created.
+// placeholders with the catalogue's texts; opened from a sample box, the hue
+// and the field working together, closed with OK or Cancel; and a control
+// that cannot be created.
 #include "color/ColorCtrl.h"
 #include "color/ColorField.h"
 #include "color/ColorPickerDlg.h"
@@ -60,24 +60,14 @@ struct OpenPicker {
     HWND control, field, box, scrollBar;
 };
 
-// The module's texts in German for the length of a test.
-struct GermanTexts {
-    GermanTexts()
-    {
-        DWORD status = 0;
-        g_hTextModule = QorPcTxtLoad(nullptr, "FCUST", "DE", 0, 0, &status);
-    }
-    ~GermanTexts()
-    {
-        if (g_hTextModule)
-            QorPcTxtUnLoad(g_hTextModule);
-        g_hTextModule = nullptr;
-    }
-};
-
 TEST(ColorPickerDlgTest, PutsItsControlsOnThePlaceholdersAndTakesItsTextsFromTheCatalogue)
 {
-    const GermanTexts german;
+    DWORD status = 0;
+    g_hTextModule = QorPcTxtLoad(nullptr, "FCUST", "DE", 0, 0, &status);
+    const std::unique_ptr<void, void (*)(HANDLE)> german(g_hTextModule, [](HANDLE texts) {
+        QorPcTxtUnLoad(texts);
+        g_hTextModule = nullptr;
+    });
     const std::string caption = GetTextString(DLG_COLORPICKER_CAPTION);
     ASSERT_NE(caption, kCaption) << "a translated catalogue";
     CColorPickerDlg picker(10, 20, 30);
@@ -104,32 +94,7 @@ TEST(ColorPickerDlgTest, PutsItsControlsOnThePlaceholdersAndTakesItsTextsFromThe
     EXPECT_TRUE(placeholdersGone);
 }
 
-TEST(ColorPickerDlgTest, TheHueRecoloursTheFieldLiveAClickThereLeavesTheHueAndItsBoxOpensNothing)
-{
-    CColorPickerDlg picker(0, 50, 75);
-    ModalAnswerer answerer;
-    answerer.Then(WindowWithCaption(kCaption), [&](HWND hwnd) {
-        const OpenPicker open(hwnd);
-        EXPECT_TRUE(open.FieldComesToShow(0));
-        for (int hue : {30, 120, 240}) {
-            open.DragHue(hue);
-            EXPECT_TRUE(open.FieldComesToShow(hue)) << "hue " << hue;
-            EXPECT_TRUE(open.BoxComesToShow(HsbColor{hue, 50, 75}));
-        }
-        Click(open.field, 0, 0);
-        EXPECT_TRUE(open.BoxComesToShow(HsbColor{240, 0, 100}));
-        EXPECT_EQ(open.Hue(), 240);
-        // A picker opened from the picker would hold the message until closed.
-        DWORD_PTR ignored = 0;
-        EXPECT_TRUE(::SendMessageTimeoutA(open.box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored));
-        PressButton(hwnd, IDOK);
-    });
-    EXPECT_EQ(picker.DoModal(), IDOK);
-    EXPECT_TRUE(answerer.Wait());
-    EXPECT_EQ(picker.GetColor(), (HsbColor{240, 0, 100}));
-}
-
-TEST(ColorPickerDlgTest, FromASampleBoxOkStoresTheColourAndPostsOnceCancelLeavesIt)
+TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPostsOnceCancelLeaves)
 {
     const HsbColor start = {300, 40, 90}, picked = {20, 0, 100};
     for (int button : {IDOK, IDCANCEL}) {
@@ -146,9 +111,16 @@ TEST(ColorPickerDlgTest, FromASampleBoxOkStoresTheColourAndPostsOnceCancelLeaves
             owner = ::GetWindow(hwnd, GW_OWNER);
             const OpenPicker open(hwnd);
             EXPECT_EQ(open.Hue(), 300) << "opens at the box's colour";
+            EXPECT_TRUE(open.FieldComesToShow(300));
             open.DragHue(20);
+            EXPECT_TRUE(open.FieldComesToShow(20)) << "recoloured live";
+            EXPECT_TRUE(open.BoxComesToShow(HsbColor{20, 40, 90}));
             Click(open.field, 0, 0);
             EXPECT_TRUE(open.BoxComesToShow(picked));
+            EXPECT_EQ(open.Hue(), 20) << "a pick leaves the hue";
+            // A picker opened from the picker would hold the message until closed.
+            DWORD_PTR ignored = 0;
+            EXPECT_TRUE(::SendMessageTimeoutA(open.box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored));
             PressButton(hwnd, button);
         });
         const OpenPicker outside(host.GetSafeHwnd());

@@ -22,15 +22,15 @@ inline void PumpMessages()
         ::DispatchMessageA(&msg);
 }
 
-// A visible top-level window that parents the controls under test, answers
-// WM_GETFONT with the font it is given, and records the senders of
-// WM_COLOR_CHANGED.
+// A visible top-level window, 500 x 200, that parents the controls under
+// test, answers WM_GETFONT with the font it is given, and records the
+// senders of WM_COLOR_CHANGED.
 class HostWindow : public CWnd {
 public:
-    explicit HostWindow(int width = 500, int height = 200, HFONT font = nullptr)
+    explicit HostWindow(HFONT font = nullptr)
         : m_font(font)
     {
-        Create(DefaultClassName(), "Colour test host", WS_POPUP | WS_VISIBLE, RECT{40, 40, 40 + width, 40 + height},
+        Create(DefaultClassName(), "Colour test host", WS_POPUP | WS_VISIBLE, RECT{40, 40, 540, 240},
                static_cast<HWND>(nullptr), 0);
         PumpMessages();
     }

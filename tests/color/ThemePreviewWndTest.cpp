@@ -28,12 +28,11 @@ const char kModulesPicture[] = "208x143x8";
 // "width x height x bits" of a device-independent section, "none" for anything else.
 std::string Shape(HBITMAP bitmap)
 {
-    DIBSECTION section = {};
-    if (::GetObjectA(bitmap, sizeof(section), &section) != sizeof(section))
+    DIBSECTION dib = {};
+    if (::GetObjectA(bitmap, sizeof(dib), &dib) != sizeof(dib))
         return "none";
-    const BITMAP& shape = section.dsBm;
-    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x"
-           + std::to_string(shape.bmBitsPixel);
+    const BITMAP& shape = dib.dsBm;
+    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x" + std::to_string(shape.bmBitsPixel);
 }
 
 bool IsGone(HBITMAP bitmap)
@@ -144,7 +143,7 @@ TEST_F(ThemePreviewWndTest, ReloadsAndTheDestructorReleaseTheHeldBitmapOnBothPat
 
 TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
 {
-    HostWindow host(300, 200);
+    HostWindow host;
     CThemePreviewWnd preview;
     ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, kPreviewWidth, kPreviewHeight}, 4097));
     preview.RedrawNow();
