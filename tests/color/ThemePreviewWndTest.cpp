@@ -20,9 +20,6 @@ using namespace qortest;
 namespace {
 
 const char kStandardTheme[] = "Standard Theme";
-const char kLibraryThemes[] = "Software\\Qor\\ThemeLibrary\\Themes\\";
-const int kPreviewWidth = 208;
-const int kPreviewHeight = 143;
 const char kModulesPicture[] = "208x143x8";
 
 // "width x height x bits" of a device-independent section, "none" for anything else.
@@ -32,7 +29,8 @@ std::string Shape(HBITMAP bitmap)
     if (::GetObjectA(bitmap, sizeof(dib), &dib) != sizeof(dib))
         return "none";
     const BITMAP& shape = dib.dsBm;
-    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x" + std::to_string(shape.bmBitsPixel);
+    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x"
+           + std::to_string(shape.bmBitsPixel);
 }
 
 bool IsGone(HBITMAP bitmap)
@@ -91,18 +89,23 @@ TEST_F(ThemePreviewWndTest, LoadsTheModulesPictureOfEachShippedTheme)
     }
 }
 
-TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsAlsoForTheActiveThemeAndRemovingItFallsBack)
+TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadReleasesTheLast)
 {
-    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 20);
-    CThemePreviewWnd preview;
-    HBITMAP own = preview.LoadPreviewBitmap(kStandardTheme);
-    EXPECT_EQ(Shape(own), "20x20x8") << "the theme's file";
-    EXPECT_EQ(Shape(preview.LoadPreviewBitmap(nullptr)), "20x20x8");
+    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
+    std::vector<HBITMAP> loaded;
+    {
+        CThemePreviewWnd preview;
+        for (int round = 0; round < 10; ++round) {
+            if (round == 5)
+                ::DeleteFileA(file.c_str());
+            // Round 3 asks for the active theme, which is the same.
+            loaded.push_back(preview.LoadPreviewBitmap(round == 3 ? nullptr : kStandardTheme));
+            EXPECT_EQ(Shape(loaded.back()), round < 5 ? "16x16x8" : kModulesPicture) << "round " << round;
+        }
+        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), IsGone), 9) << "only the one held now lives";
+    }
+    EXPECT_TRUE(IsGone(loaded.back())) << "released with the window object";
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
-
-    ASSERT_TRUE(::DeleteFileA(file.c_str()));
-    EXPECT_EQ(Shape(preview.LoadPreviewBitmap(kStandardTheme)), kModulesPicture);
-    EXPECT_TRUE(IsGone(own));
 }
 
 TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
@@ -113,7 +116,7 @@ TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
     EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr) << "the library knows no picture";
     EXPECT_TRUE(IsGone(held));
 
-    const std::string harbour = std::string(kLibraryThemes) + "Harbour";
+    const char harbour[] = "Software\\Qor\\ThemeLibrary\\Themes\\Harbour";
     SetString(HKEY_CURRENT_USER, harbour, "Preview", "HARBOUR");
     EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr) << "a picture the module does not carry";
 
@@ -124,28 +127,11 @@ TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
     EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr);
 }
 
-TEST_F(ThemePreviewWndTest, ReloadsAndTheDestructorReleaseTheHeldBitmapOnBothPaths)
-{
-    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
-    std::vector<HBITMAP> loaded;
-    {
-        CThemePreviewWnd preview;
-        for (int round = 0; round < 10; ++round) {
-            if (round == 5)
-                ::DeleteFileA(file.c_str());  // from now on the module's picture
-            loaded.push_back(preview.LoadPreviewBitmap(kStandardTheme));
-        }
-        EXPECT_EQ(Shape(loaded.back()), kModulesPicture);
-        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), IsGone), 9) << "only the one held now lives";
-    }
-    EXPECT_TRUE(IsGone(loaded.back()));
-}
-
 TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
 {
     HostWindow host;
     CThemePreviewWnd preview;
-    ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, kPreviewWidth, kPreviewHeight}, 4097));
+    ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, 208, 143}, 4097));
     preview.RedrawNow();
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmAdjustDibColorsPreview").size(), 1u) << "painted with no picture";
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
