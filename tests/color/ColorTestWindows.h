@@ -7,8 +7,6 @@
 #include "framework/GdiHandles.h"
 #include "framework/Wnd.h"
 
-#include <windows.h>
-
 #include <functional>
 #include <vector>
 

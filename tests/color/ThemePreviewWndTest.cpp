@@ -33,19 +33,9 @@ std::string Shape(HBITMAP bitmap)
            + std::to_string(shape.bmBitsPixel);
 }
 
-bool IsGone(HBITMAP bitmap)
-{
-    return ::GetObjectType(bitmap) == 0;
-}
-
 // Theme folders of the test's own under the temporary folder, removed after it.
 class ThemePreviewWndTest : public RegistryTest {
 protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        ResetStandIns();
-    }
     void TearDown() override
     {
         std::filesystem::remove_all(m_root);
@@ -81,17 +71,10 @@ std::string WritePicture(const std::filesystem::path& folder, const char* name, 
     return path;
 }
 
-TEST_F(ThemePreviewWndTest, LoadsTheModulesPictureOfEachShippedTheme)
-{
-    for (const char* theme : {kStandardTheme, "High Contrast Theme", "Tideway Theme"}) {
-        CThemePreviewWnd preview;
-        EXPECT_EQ(Shape(preview.LoadPreviewBitmap(theme)), kModulesPicture) << theme;
-    }
-}
-
 TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadReleasesTheLast)
 {
     const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
+    ResetStandIns();
     std::vector<HBITMAP> loaded;
     {
         CThemePreviewWnd preview;
@@ -102,19 +85,23 @@ TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadRe
             loaded.push_back(preview.LoadPreviewBitmap(round == 3 ? nullptr : kStandardTheme));
             EXPECT_EQ(Shape(loaded.back()), round < 5 ? "16x16x8" : kModulesPicture) << "round " << round;
         }
-        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), IsGone), 9) << "only the one held now lives";
+        const auto released = [](HBITMAP bitmap) { return Shape(bitmap) == "none"; };
+        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), released), 9) << "only the one held now lives";
     }
-    EXPECT_TRUE(IsGone(loaded.back())) << "released with the window object";
+    EXPECT_EQ(Shape(loaded.back()), "none") << "released with the window object";
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
 }
 
-TEST_F(ThemePreviewWndTest, NoPictureOrOneOutsideTheThemesFolderLeavesNoBitmap)
+TEST_F(ThemePreviewWndTest, ShippedThemesGetTheModulesPictureUnknownOnesAndNamesLeavingTheFolderNone)
 {
     CThemePreviewWnd preview;
-    HBITMAP held = preview.LoadPreviewBitmap(kStandardTheme);
-    ASSERT_NE(held, nullptr);
+    HBITMAP held = nullptr;
+    for (const char* theme : {"High Contrast Theme", "Tideway Theme", kStandardTheme}) {
+        held = preview.LoadPreviewBitmap(theme);
+        EXPECT_EQ(Shape(held), kModulesPicture) << theme;
+    }
     EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr) << "the library knows no picture";
-    EXPECT_TRUE(IsGone(held));
+    EXPECT_EQ(Shape(held), "none");
 
     const char harbour[] = "Software\\Qor\\ThemeLibrary\\Themes\\Harbour";
     SetString(HKEY_CURRENT_USER, harbour, "Preview", "HARBOUR");
@@ -132,6 +119,7 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
     HostWindow host;
     CThemePreviewWnd preview;
     ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, 208, 143}, 4097));
+    ResetStandIns();
     preview.RedrawNow();
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmAdjustDibColorsPreview").size(), 1u) << "painted with no picture";
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
@@ -153,7 +141,7 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
         EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 1, 1), desktop);
         EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 20, 90), RGB(250, 250, 240));
     }
-    EXPECT_FALSE(IsGone(bitmap)) << "painting does not reload";
+    EXPECT_EQ(Shape(bitmap), kModulesPicture) << "painting does not reload";
 }
 
 } // namespace
