@@ -2,8 +2,6 @@
 // its controls on the placeholders with the catalogue's texts, the hue and
 // the field working together, closed with OK or Cancel; and a control that
 // cannot be created.
-#include "color/ColorCtrl.h"
-#include "color/ColorField.h"
 #include "color/ColorPickerDlg.h"
 #include "frame/Globals.h"
 #include "frame/MakerLibraries.h"
@@ -17,19 +15,15 @@
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 using namespace colortest;
 using namespace qortest;
 
 namespace {
 
-using Senders = std::vector<CWnd*>;
-
 const char kCaption[] = "Color Picker";
 
-// The parts of an open picker dialog (or of a window with a colour control
-// of the dialog's id), found as a user's tools would.
+// The parts of an open picker dialog, found as a user's tools would.
 struct OpenPicker {
     explicit OpenPicker(HWND dialog)
         : control(::GetDlgItem(dialog, CColorPickerDlg::kColorCtrlId)),
@@ -73,13 +67,8 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
     ASSERT_NE(caption, kCaption) << "a translated catalogue";
     const HsbColor start = {300, 40, 90}, picked = {20, 0, 100};
     for (int button : {IDOK, IDCANCEL}) {
-        HsbColor color = start;
-        HostWindow host;
-        CColorCtrl control;
-        control.SetLabel("Background Color:");
-        control.SetColor(&color);
-        ASSERT_TRUE(CreateChild(control, host, RECT{10, 10, 216, 80}, CColorPickerDlg::kColorCtrlId));
-        ::SetActiveWindow(host.GetSafeHwnd());
+        Controls page(start);  // a colour control as on the Color Settings page
+        ::SetActiveWindow(page.host.GetSafeHwnd());
         HWND owner = nullptr;
         ModalAnswerer answerer;
         answerer.Then(WindowWithCaption(caption), [&](HWND hwnd) {
@@ -99,7 +88,8 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             open.DragHue(20);
             EXPECT_TRUE(open.FieldComesToShow(20)) << "recoloured live";
             EXPECT_TRUE(open.BoxComesToShow(HsbColor{20, 40, 90}));
-            Click(open.field, 0, 0);
+            SendMouse(open.field, WM_LBUTTONDOWN, 0, 0);
+            SendMouse(open.field, WM_LBUTTONUP, 0, 0);
             EXPECT_TRUE(open.BoxComesToShow(picked));
             EXPECT_EQ(open.Hue(), 20) << "a pick leaves the hue";
             // A picker opened from the picker would hold the message until closed.
@@ -107,15 +97,13 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             EXPECT_TRUE(::SendMessageTimeoutA(open.box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored));
             PressButton(hwnd, button);
         });
-        const OpenPicker outside(host.GetSafeHwnd());
-        ::SendMessageA(outside.box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        ::SendMessageA(page.Part(CColorCtrl::kColorBoxId), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
         EXPECT_TRUE(answerer.Wait());
-        PumpMessages();
-        EXPECT_EQ(owner, host.GetSafeHwnd()) << "owned by the active window";
-        EXPECT_EQ(color, button == IDOK ? picked : start);
-        EXPECT_EQ(outside.Hue(), color.hue);
-        EXPECT_TRUE(outside.BoxComesToShow(color));
-        EXPECT_EQ(host.colorChanges, button == IDOK ? Senders{&control} : Senders{});
+        EXPECT_EQ(owner, page.host.GetSafeHwnd()) << "owned by the active window";
+        EXPECT_EQ(page.color, button == IDOK ? picked : start);
+        EXPECT_EQ(::GetScrollPos(page.Part(CColorCtrl::kScrollBarId), SB_CTL), page.color.hue);
+        EXPECT_EQ(page.BoxShows(), HsbToColorRef(page.color));
+        EXPECT_EQ(page.Posted(), button == IDOK ? Senders{&page.control} : Senders{});
     }
 }
 

@@ -1,13 +1,20 @@
 // Windows for the colour tests: a top-level host that records the
-// WM_COLOR_CHANGED it receives, and reading back what a window shows.
+// WM_COLOR_CHANGED it receives, a colour control and a field on one, and
+// reading back what a window shows.
 #pragma once
 
 #include "color/ColorChanged.h"
 #include "color/ColorConversions.h"
+#include "color/ColorCtrl.h"
+#include "color/ColorField.h"
+#include "color/ColorPicker.h"
 #include "framework/GdiHandles.h"
 #include "framework/Wnd.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace colortest {
@@ -90,10 +97,59 @@ inline void SendMouse(HWND hwnd, UINT message, int x, int y)
     ::SendMessageA(hwnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
 }
 
-inline void Click(HWND hwnd, int x, int y)
-{
-    SendMouse(hwnd, WM_LBUTTONDOWN, x, y);
-    SendMouse(hwnd, WM_LBUTTONUP, x, y);
-}
+using Senders = std::vector<CWnd*>;
+const int kField = 80;
+
+// A colour control 206 pixels wide and an 80 x 80 field on a host, both
+// editing one colour as in the picker dialog.
+struct Controls {
+    explicit Controls(HsbColor start, HFONT font = nullptr)
+        : color(start), host(font)
+    {
+        control.SetLabel("Foreground Color:");
+        control.SetColor(&color);
+        field.SetColor(&color);
+        EXPECT_TRUE(CreateChild(control, host, RECT{10, 10, 216, 80}, 4096));
+        EXPECT_TRUE(CreateChild(field, host, RECT{10, 100, 10 + kField, 100 + kField}, 4097));
+        PumpMessages();
+    }
+    HWND Part(UINT id) const { return control.GetDlgItem(id); }
+    HWND Field() const { return field.GetSafeHwnd(); }
+    COLORREF BoxShows() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 5, 5); }
+    // The WM_COLOR_CHANGED posted since the last look.
+    Senders Posted()
+    {
+        PumpMessages();
+        return std::exchange(host.colorChanges, {});
+    }
+    // The bounds of what is drawn over the bare field, all white: the marker.
+    RECT MarkerDrawn() const
+    {
+        RECT drawn = {};
+        for (int y = 0; y < kField; ++y) {
+            for (int x = 0; x < kField; ++x) {
+                const COLORREF shown = PixelOf(Field(), x, y);
+                if (shown == FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull))
+                    continue;
+                EXPECT_EQ(shown, RGB(255, 255, 255)) << "at " << x << "," << y;
+                const RECT pixel = {x, y, x + 1, y + 1};
+                ::UnionRect(&drawn, &drawn, &pixel);
+            }
+        }
+        return drawn;
+    }
+    bool CursorHeldInField() const
+    {
+        RECT clip = {}, window = {};
+        ::GetClipCursor(&clip);
+        ::GetWindowRect(Field(), &window);
+        return Same(clip, window);
+    }
+
+    HsbColor color;
+    HostWindow host;
+    CColorCtrl control;
+    CColorPicker field;
+};
 
 } // namespace colortest
