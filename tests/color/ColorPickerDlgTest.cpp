@@ -33,10 +33,6 @@ struct OpenPicker {
     {
     }
     int Hue() const { return ::GetScrollPos(scrollBar, SB_CTL); }
-    void DragHue(int hue) const
-    {
-        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, hue), reinterpret_cast<LPARAM>(scrollBar));
-    }
     bool BoxComesToShow(const HsbColor& color) const
     {
         return WaitUntil([&] { return PixelOf(box, 4, 4) == HsbToColorRef(color); });
@@ -85,7 +81,8 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             }
             EXPECT_EQ(open.Hue(), 300) << "opens at the box's colour";
             EXPECT_TRUE(open.FieldComesToShow(300));
-            open.DragHue(20);
+            const LPARAM scrollBar = reinterpret_cast<LPARAM>(open.scrollBar);
+            ::SendMessageA(open.control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), scrollBar);
             EXPECT_TRUE(open.FieldComesToShow(20)) << "recoloured live";
             EXPECT_TRUE(open.BoxComesToShow(HsbColor{20, 40, 90}));
             SendMouse(open.field, WM_LBUTTONDOWN, 0, 0);
