@@ -2,19 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace scheduletest {
-
-namespace {
-
-UINT AppearanceMessage()
-{
-    static const UINT message = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
-    return message;
-}
-
-} // namespace
 
 AppearanceWindow::AppearanceWindow(const char* className)
 {
@@ -26,32 +14,19 @@ AppearanceWindow::AppearanceWindow(const char* className)
     if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         ADD_FAILURE() << "class " << className << " not registered: " << ::GetLastError();
     m_hwnd = ::CreateWindowExA(0, className, "schedule test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                               nullptr, nullptr, wc.hInstance, this);
+                               nullptr, nullptr, wc.hInstance, nullptr);
     EXPECT_NE(m_hwnd, nullptr) << className;
+    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
-AppearanceWindow::~AppearanceWindow()
+LRESULT CALLBACK AppearanceWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_hwnd)
-        ::DestroyWindow(m_hwnd);
-}
-
-LRESULT CALLBACK AppearanceWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
+    static const UINT appearance = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
     auto* self = reinterpret_cast<AppearanceWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && message == AppearanceMessage()) {
+    if (self && message == appearance) {
         self->received.push_back(std::to_string(wParam) + " " + std::to_string(lParam));
-        if (self->onAppearance)
-            self->onAppearance();
         return 0;
     }
-    if (message == WM_NCDESTROY)
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -75,18 +50,6 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
         DispatchFor(20);
     }
     return true;
-}
-
-std::vector<std::string> OutputLines(const std::string& output)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(output);
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 } // namespace scheduletest
