@@ -4,6 +4,7 @@
 #include "model/Schedule.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -56,6 +57,33 @@ inline std::optional<ColorList> ColorsAt(const std::string& timeSettings, std::i
                                          const char* separator = ";")
 {
     return ScheduledColors(timeSettings, separator, defaults, kMain, kShift, now);
+}
+
+// "hh:mm" of a minute of the day.
+inline std::string TimeText(int minuteOfDay)
+{
+    char text[8];
+    std::snprintf(text, sizeof(text), "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
+    return text;
+}
+
+// The time settings of a day from start to end, given in minutes of the day.
+inline std::string Day(int startMinute, int endMinute)
+{
+    return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
+}
+
+// The colours as rrggbb, joined: how palettes are stored and how the theme
+// library journals them.
+inline std::string Hex(const ColorList& colors, const char* join)
+{
+    std::string text;
+    for (ColorRef color : colors) {
+        char rgb[8];
+        std::snprintf(rgb, sizeof(rgb), "%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+        text += (text.empty() ? "" : join) + std::string(rgb);
+    }
+    return text;
 }
 
 } // namespace scheduletest

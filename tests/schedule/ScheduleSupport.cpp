@@ -1,8 +1,24 @@
-#include "tests/schedule/AppearanceWindow.h"
+#include "tests/schedule/ScheduleSupport.h"
+
+#include "tests/schedule/ScheduleCases.h"
+#include "tests/support/Registry.h"
 
 #include <gtest/gtest.h>
 
 namespace scheduletest {
+
+void StoreScheduledSetting(const ColorList& mainColors, const ColorList& shiftColors,
+                           const std::string& timeSettings, DWORD scheduled)
+{
+    using namespace qortest;
+    const std::string key = std::string(kThemesKey) + "\\Lark\\Evening";
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Lark");
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Evening");
+    SetString(HKEY_CURRENT_USER, key, "strPaletteMain", Hex(mainColors, ""));
+    SetString(HKEY_CURRENT_USER, key, "strPaletteShift", Hex(shiftColors, ""));
+    SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", scheduled);
+    SetString(HKEY_CURRENT_USER, key, "strTimeSettings", timeSettings);
+}
 
 AppearanceWindow::AppearanceWindow(const char* className)
 {

@@ -1,7 +1,9 @@
-// Receivers of the appearance message for the schedule tests: top-level
-// windows of a chosen class in this process, and the message pumping that
+// The schedule's tests under Wine: the scheduled setting in the registry,
+// windows that receive the appearance message, and the message pumping that
 // lets them handle what was posted.
 #pragma once
+
+#include "model/Theme.h"
 
 #include <windows.h>
 
@@ -10,6 +12,10 @@
 #include <vector>
 
 namespace scheduletest {
+
+// Stores Lark's colour setting Evening as the scheduled one.
+void StoreScheduledSetting(const ColorList& mainColors, const ColorList& shiftColors,
+                           const std::string& timeSettings, DWORD scheduled);
 
 // A hidden top-level window of the given class that records each appearance
 // message it handles as "code parameter".
