@@ -73,17 +73,4 @@ inline std::string Day(int startMinute, int endMinute)
     return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
 }
 
-// The colours as rrggbb, joined: how palettes are stored and how the theme
-// library journals them.
-inline std::string Hex(const ColorList& colors, const char* join)
-{
-    std::string text;
-    for (ColorRef color : colors) {
-        char rgb[8];
-        std::snprintf(rgb, sizeof(rgb), "%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-        text += (text.empty() ? "" : join) + std::string(rgb);
-    }
-    return text;
-}
-
 } // namespace scheduletest

@@ -1,11 +1,8 @@
-// The day schedule on days when daylight saving begins or ends: it follows
-// the runtime's own local-time conversion and never fails on the hour that
-// is missing or doubled.
-//
-// Under Wine the runtime takes its daylight-saving rules from the first
-// local-time conversion of the process: a time zone set afterwards moves the
-// offset but keeps the rules. So under Wine these tests run in a program of
-// their own, which sets the zone before anything converts a time.
+// The day schedule on days when daylight saving begins or ends follows the
+// runtime's local-time conversion, also on the hour that is missing or doubled.
+// Wine's runtime fixes its daylight-saving rules at the first local-time
+// conversion: under Wine this runs in a program of its own, which sets the
+// zone before anything converts a time.
 #include "model/Schedule.h"
 
 #include "tests/schedule/ScheduleCases.h"
@@ -20,31 +17,18 @@ using namespace scheduletest;
 
 namespace {
 
-// US Pacific time: daylight saving from the second Sunday of March to the
-// first Sunday of November. Wine's runtime knows the rules from the name alone.
-#ifdef _WIN32
-const char kPacific[] = "PST8PDT";
-#else
-const char kPacific[] = "PST8PDT,M3.2.0,M11.1.0";
-#endif
-
-// The runtime's time zone; "" for the one the process started with.
-void SetTimeZone(const std::string& zone)
-{
-#ifdef _WIN32
-    static std::string setting;
-    setting = "TZ=" + zone;
-    _putenv(setting.c_str());
-    _tzset();
-#else
-    zone.empty() ? unsetenv("TZ") : setenv("TZ", zone.c_str(), 1);
-    tzset();
-#endif
-}
-
 TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
 {
-    SetTimeZone(kPacific);
+    // US Pacific time: daylight saving from the second Sunday of March to the
+    // first Sunday of November; both runtimes know the rules from the name. It
+    // stays for the program's other tests, which use a day without a change.
+#ifdef _WIN32
+    _putenv("TZ=PST8PDT");
+    _tzset();
+#else
+    setenv("TZ", "PST8PDT", 1);
+    tzset();
+#endif
     // Spring forward on 10 March 2024, fall back on 3 November.
     EXPECT_EQ(LocalMoment(2024, 3, 10, 4, 0) - LocalMoment(2024, 3, 10, 1, 0), 2 * 3600);
     EXPECT_EQ(LocalMoment(2024, 11, 3, 3, 0) - LocalMoment(2024, 11, 3, 0, 0), 4 * 3600);
@@ -58,8 +42,8 @@ TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
     // makes it) gives on an ordinary day at the same time after its start.
     const struct {
         int month, day, startHour, startMinute, endHour, endMinute;
-    } days[] = {{3, 10, 1, 0, 4, 0}, {3, 10, 8, 0, 18, 0}, {3, 10, 2, 30, 3, 30},
-                {3, 10, 2, 0, 2, 59}, {11, 3, 1, 30, 2, 0}, {11, 3, 8, 0, 18, 0}};
+    } days[] = {{3, 10, 1, 0, 4, 0}, {3, 10, 8, 0, 18, 0}, {3, 10, 2, 30, 3, 30}, {3, 10, 2, 0, 2, 59},
+                {11, 3, 1, 30, 2, 0}, {11, 3, 8, 0, 18, 0}};
     for (const auto& d : days) {
         const std::string settings = Day(d.startHour * 60 + d.startMinute, d.endHour * 60 + d.endMinute);
         std::int64_t start = LocalMoment(2024, d.month, d.day, d.startHour, d.startMinute);
@@ -71,7 +55,6 @@ TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
             EXPECT_EQ(ColorsAt(settings, now), ColorsAt(ordinary, OnTestDay(12, 0) + (now - start)))
                 << settings << " at " << now;
     }
-    SetTimeZone("");
 }
 
 } // namespace

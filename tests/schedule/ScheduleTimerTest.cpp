@@ -1,8 +1,6 @@
-// The schedule's timer procedure on the process-wide manager, with settings
-// stored in the real registry and times laid around the real time of day:
-// which colours and theme reach the theme library, that the session windows
-// are told afterwards, and when nothing happens at all. Then the appearance
-// message as the front end receives it from each of its senders.
+// The schedule's timer procedure on the process-wide manager, with settings in
+// the real registry and days laid around the real time: what reaches the theme
+// library, and the appearance message as windows receive it from each sender.
 #include "frame/Globals.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
@@ -41,28 +39,19 @@ std::vector<std::string> Applies()
     return CallsTo(ThemeLibraryCalls(), "RmApplyColors");
 }
 
-// The program's import table entry for the theme library's RmApplyColors:
-// the module's code linked into this program calls through it. The tests
-// put a watch there that counts the applies made after a session window had
-// been told.
+// The program's import table entry for the theme library's RmApplyColors
+// (in the writable .idata section): the module's code linked into this program
+// calls through it. The tests put a watch there that counts the applies made
+// after a window of this thread had been told.
 extern "C" FARPROC __imp_RmApplyColors;
 const FARPROC g_libraryApply = __imp_RmApplyColors;
-HWND g_watchedSession = nullptr;
 int g_appliesAfterTelling = 0;
 
 BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
 {
     MSG queued;
-    g_appliesAfterTelling += ::PeekMessageA(&queued, g_watchedSession, g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE);
+    g_appliesAfterTelling += ::PeekMessageA(&queued, nullptr, g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE);
     return reinterpret_cast<decltype(&WatchedApplyColors)>(reinterpret_cast<void*>(g_libraryApply))(colors, theme);
-}
-
-void SetApplyColorsEntry(FARPROC function)
-{
-    DWORD protection = 0;
-    ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), PAGE_READWRITE, &protection);
-    __imp_RmApplyColors = function;
-    ::VirtualProtect(&__imp_RmApplyColors, sizeof(FARPROC), protection, &protection);
 }
 
 class ScheduleTimerTest : public StandInTest {
@@ -70,13 +59,11 @@ protected:
     void SetUp() override
     {
         StandInTest::SetUp();
-        g_themeManager.m_bScheduleSuspended = false;
-        g_watchedSession = m_session.Handle();
-        SetApplyColorsEntry(reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors)));
+        __imp_RmApplyColors = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors));
     }
     void TearDown() override
     {
-        SetApplyColorsEntry(g_libraryApply);
+        __imp_RmApplyColors = g_libraryApply;
         g_themeManager.m_bScheduleSuspended = false;
         StandInTest::TearDown();
         g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
@@ -129,11 +116,8 @@ TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
         DWORD scheduled;
         const char* failingText = nullptr;
     } cases[] = {
-        {"Day;00:00;23:59", 0},  // schedule off
-        {"default", 1},          // no separator
-        {"Day;10:00;10:00", 1},  // start equal to end
-        {"Day;25:00;18:00", 1},  // hand-edited: no time of day
-        {"Day;08:00;18:99", 1},
+        // Schedule off; no separator; start equal to end; hand-edited times.
+        {"Day;00:00;23:59", 0}, {"default", 1}, {"Day;10:00;10:00", 1}, {"Day;25:00;18:00", 1}, {"Day;08:00;18:99", 1},
         {"Day;00:00;23:59", 1, "QorPcTxtRead"},  // the catalogue answers no separator
     };
     for (const auto& c : cases) {
@@ -183,9 +167,8 @@ TEST(Notification, SessionWindowsOfEveryProcessAreToldOtherSendersTellEveryWindo
     // Another process with a session window titled "probe", which prints
     // "appearance <code> <parameter>" for each message until it is closed.
     ChildProcess probe(ProgramBeside("qorprobe.exe") + " session " + kFrontEndSessionClass + " 10000");
-    ASSERT_TRUE(WaitFor([] { return ::FindWindowA(kFrontEndSessionClass, "probe") != nullptr; }));
-    AppearanceWindow first(kFrontEndSessionClass);
-    AppearanceWindow second(kFrontEndSessionClass);
+    ASSERT_TRUE(DispatchUntil([] { return ::FindWindowA(kFrontEndSessionClass, "probe") != nullptr; }));
+    AppearanceWindow session(kFrontEndSessionClass);
     AppearanceWindow longer("QOR_FRONTEND_SESSIONS");
     AppearanceWindow shorter("QOR_FRONTEND_SESSIO");
 
@@ -199,11 +182,9 @@ TEST(Notification, SessionWindowsOfEveryProcessAreToldOtherSendersTellEveryWindo
     ::PostMessageA(::FindWindowA(kFrontEndSessionClass, "probe"), WM_CLOSE, 0, 0);
 
     const std::string process = std::to_string(::GetCurrentProcessId());
-    const std::vector<std::string> broadcasts = {"2 1", "2 0", "1 " + process, "1 0", "5 " + process};
-    std::vector<std::string> told = {"1 0"};
-    told.insert(told.end(), broadcasts.begin(), broadcasts.end());
-    EXPECT_EQ(first.received, told);
-    EXPECT_EQ(second.received, told);
+    const std::vector<std::string> told = {"1 0", "2 1", "2 0", "1 " + process, "1 0", "5 " + process};
+    const std::vector<std::string> broadcasts(told.begin() + 1, told.end());
+    EXPECT_EQ(session.received, told);
     EXPECT_EQ(longer.received, broadcasts);
     EXPECT_EQ(shorter.received, broadcasts);
     std::string printed;
@@ -224,11 +205,9 @@ TEST(Notification, TheActiveWindowHandlesTheColoursBeforeTheSendReturns)
     EXPECT_EQ(active.received, std::vector<std::string>{"1 0"});
     EXPECT_TRUE(inactive.received.empty());
 
-    // Without an active window there is no one to tell, and no harm.
     ::ShowWindow(active.Handle(), SW_HIDE);
     ::SetActiveWindow(nullptr);
-    SendColorsToActiveWindow();
-    DispatchFor(50);
+    SendColorsToActiveWindow();  // no one to tell, and no harm
     EXPECT_EQ(active.received.size() + inactive.received.size(), 1u);
 }
 
