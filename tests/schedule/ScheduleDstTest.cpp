@@ -3,8 +3,6 @@
 // Wine's runtime fixes its daylight-saving rules at the first local-time
 // conversion: under Wine this runs in a program of its own, which sets the
 // zone before anything converts a time.
-#include "model/Schedule.h"
-
 #include "tests/schedule/ScheduleCases.h"
 
 #include <gtest/gtest.h>
@@ -29,11 +27,9 @@ TEST(ScheduledColors, DaysWithADaylightSavingChangeFollowTheRuntime)
     setenv("TZ", "PST8PDT", 1);
     tzset();
 #endif
-    // Spring forward on 10 March 2024, fall back on 3 November.
-    EXPECT_EQ(LocalMoment(2024, 3, 10, 4, 0) - LocalMoment(2024, 3, 10, 1, 0), 2 * 3600);
-    EXPECT_EQ(LocalMoment(2024, 11, 3, 3, 0) - LocalMoment(2024, 11, 3, 0, 0), 4 * 3600);
-    // A span across the change is an hour shorter or longer: half of it has
-    // gone an hour after 01:00 in spring and two hours after midnight in fall.
+    // Spring forward on 10 March 2024, fall back on 3 November: a span across
+    // the change is an hour shorter or longer, so half of it has gone an hour
+    // after 01:00 in spring and two hours after midnight in fall.
     EXPECT_EQ(ColorsAt("Day;01:00;04:00", LocalMoment(2024, 3, 10, 3, 0)), kHalfway);
     EXPECT_EQ(ColorsAt("Day;00:00;03:00", LocalMoment(2024, 11, 3, 0, 0) + 2 * 3600), kHalfway);
 
