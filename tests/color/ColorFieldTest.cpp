@@ -50,9 +50,8 @@ TEST(ColorFieldTest, EveryPixelIsTheConversionOfItsPlace)
     }
 }
 
-// The window tests click the usual places; these are the edges of the
-// arithmetic: truncation just below a whole percent (y / h x 100, in that
-// order), a field too small to hold a point, markers far off the field.
+// Beyond the places the window tests click: truncation just below a whole
+// percent (y / h x 100, in that order), an empty field, markers far off it.
 TEST(ColorFieldTest, PicksTruncateAndMarkersStayDefined)
 {
     FieldPick pick = {-7, -7};
@@ -61,7 +60,8 @@ TEST(ColorFieldTest, PicksTruncateAndMarkersStayDefined)
     EXPECT_FALSE(PickInField(0, 0, 0, 0, pick));
     const FieldPoint centre = MarkerCentre(50, 75, 80, 80);
     EXPECT_TRUE(centre.x == 40 && centre.y == 20);
-    const FieldPoint far = MarkerCentre(INT_MAX, INT_MIN, 400, 400), near = MarkerCentre(INT_MIN, INT_MAX, 400, 400);
+    const FieldPoint far = MarkerCentre(INT_MAX, INT_MIN, 400, 400);
+    const FieldPoint near = MarkerCentre(INT_MIN, INT_MAX, 400, 400);
     EXPECT_TRUE(far.x > 400 && far.y > 400 && near.x < 0 && near.y < 0);
 }
 

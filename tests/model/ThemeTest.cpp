@@ -55,7 +55,6 @@ TEST(Theme, PaletteTextOfTheWrongLengthIsIgnored)
         EXPECT_EQ(palette, parsed ? Filled({0, 0, 0}) : Filled({1, 2, 3})) << length;
         const CTheme theme("t", "n", text, black, false, "default", false);
         EXPECT_EQ(theme.m_paletteMain, parsed ? Filled({0, 0, 0}) : CTheme().m_paletteMain) << length;
-        EXPECT_EQ(theme.m_paletteShift, Filled({0, 0, 0}));
     }
 }
 
@@ -102,10 +101,6 @@ TEST(Theme, GroupMovesClampAtTheEndsAndTouchNothingElse)
     theme.SetMainBackground(INT_MIN, INT_MAX, INT_MIN);
     for (std::size_t i = 0; i < kPaletteSize; ++i)
         EXPECT_EQ(theme.m_paletteMain[i], (i <= 18 ? HsbColor{359, 0, 100} : HsbColor{0, 100, 0})) << i;
-    theme.m_paletteShift[0] = {INT_MIN, INT_MAX, -5};
-    const HsbColor anchor = theme.GetShiftForeground();
-    theme.SetShiftForeground(anchor.hue, anchor.saturation, anchor.brightness);
-    EXPECT_EQ(theme.m_paletteShift[0], (HsbColor{0, 100, 0})) << "a hand-edited entry is brought back";
 
     CTheme background;
     background.SetShiftBackground(100, 50, 50);

@@ -1,7 +1,7 @@
 // Any time settings string, separator, defaults and moment handed to the
 // schedule: no fault; times of day only in range; colours only for a string
-// that splits into two times of day; every blended channel between its main
-// and shift value with a zero fourth byte.
+// that splits into two times of day; every byte of a blended colour between
+// those of its main and shift colour (the fourth byte, 0 in both, included).
 //
 // Input: lines "moment", "separator", "time settings", "default start",
 // "default end" (missing lines are empty); the moment in decimal seconds.
@@ -30,23 +30,17 @@ const ColorList kShift = Pattern(255, -7);
 
 bool Between(ColorRef color, ColorRef a, ColorRef b)
 {
-    for (int shift = 0; shift < 24; shift += 8) {
+    for (int shift = 0; shift < 32; shift += 8) {
         const ColorRef c = (color >> shift) & 0xFF, x = (a >> shift) & 0xFF, y = (b >> shift) & 0xFF;
         if (c < std::min(x, y) || c > std::max(x, y))
             return false;
     }
-    return color >> 24 == 0;
+    return true;
 }
 
 bool ReadsAsTime(const std::string& field, const std::string& defaultTime)
 {
     return ReadTimeOfDay(IsDefaultTime(field) ? defaultTime : field).has_value();
-}
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
 }
 
 } // namespace
@@ -70,13 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const std::string* text : {&settings, &defaults.start, &defaults.end})
         if (const std::optional<TimeOfDay> time = ReadTimeOfDay(*text))
-            Check(time->hours >= 0 && time->hours <= 23 && time->minutes >= 0 && time->minutes <= 59);
+            if (time->hours < 0 || time->hours > 23 || time->minutes < 0 || time->minutes > 59)
+                std::abort();
     const std::optional<DayTimeTexts> fields = SplitTimeSettings(settings, separator);
     const std::optional<ColorList> colors = ScheduledColors(settings, separator, defaults, kMain, kShift, now);
     if (!colors)
         return 0;
-    Check(fields && ReadsAsTime(fields->start, defaults.start) && ReadsAsTime(fields->end, defaults.end));
+    if (!fields || !ReadsAsTime(fields->start, defaults.start) || !ReadsAsTime(fields->end, defaults.end))
+        std::abort();
     for (std::size_t i = 0; i < kPaletteSize; ++i)
-        Check(Between((*colors)[i], kMain[i], kShift[i]));
+        if (!Between((*colors)[i], kMain[i], kShift[i]))
+            std::abort();
     return 0;
 }
