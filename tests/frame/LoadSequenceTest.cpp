@@ -1,9 +1,7 @@
 // What the module does with the maker's libraries when it loads and unloads.
 #include "standins/qorrm/qorrm_standin.h"
 #include "standins/qortext/qortext_standin.h"
-#include "tests/support/Journal.h"
 #include "tests/support/LoadedModule.h"
-#include "tests/support/Registry.h"
 #include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
@@ -15,64 +13,40 @@ namespace {
 
 using LoadSequenceTest = StandInTest;
 
-TEST_F(LoadSequenceTest, LoadsTheTextModuleInTheUsersLanguageAndReleasesIt)
+TEST_F(LoadSequenceTest, LoadsTheTextModuleInTheUsersLanguageOnlyWhenTheLarkThemeIsActiveInBothHives)
 {
-    SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", "DE");
-    LoadedModule module;
-    ASSERT_TRUE(module);
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmIsLarkThemeActiveEx"),
-              (Calls{"RmIsLarkThemeActiveEx(HKLM)", "RmIsLarkThemeActiveEx(HKCU)"}));
-    EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtGetDefaultLanguage"),
-              Calls{"QorPcTxtGetDefaultLanguage(3)"});
-    EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtLoad"),
-              Calls{"QorPcTxtLoad(0, \"FCUST\", \"DE\", 0, 0)"});
-    EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad").empty());
-
-    module.Unload();
-    EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad"), Calls{"QorPcTxtUnLoad(handle)"});
-}
-
-TEST_F(LoadSequenceTest, FallsBackToEnglishWhenTheDefaultLanguageFails)
-{
-    SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", "DE");
-    FailTextLibrary("QorPcTxtGetDefaultLanguage");
-    LoadedModule module;
-    ASSERT_TRUE(module);
-    EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtLoad"),
-              Calls{"QorPcTxtLoad(0, \"FCUST\", \"EN\", 0, 0)"});
-}
-
-TEST_F(LoadSequenceTest, FailedTextModuleLoadIsNeitherReportedNorUnloaded)
-{
-    FailTextLibrary("QorPcTxtLoad");
-    LoadedModule module;
-    ASSERT_TRUE(module);
-    module.Unload();
-    EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtLoad").size(), 1u);
-    EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad").empty());
-}
-
-TEST_F(LoadSequenceTest, InactiveLarkThemeInEitherHiveSkipsTheTextModule)
-{
-    struct Case {
+    const Calls bothHives = {"RmIsLarkThemeActiveEx(HKLM)", "RmIsLarkThemeActiveEx(HKCU)"};
+    const Calls german = {"QorPcTxtLoad(0, \"FCUST\", \"DE\", 0, 0)"};
+    const struct {
+        const char* what;
         HKEY inactiveHive;
-        Calls asked;
+        const char* failing;
+        Calls larkAsked, loads, unloads;
+    } cases[] = {
+        {"the user's language", nullptr, nullptr, bothHives, german, {"QorPcTxtUnLoad(handle)"}},
+        {"English when the default language fails", nullptr, "QorPcTxtGetDefaultLanguage", bothHives,
+         {"QorPcTxtLoad(0, \"FCUST\", \"EN\", 0, 0)"}, {"QorPcTxtUnLoad(handle)"}},
+        {"a failed load is not unloaded", nullptr, "QorPcTxtLoad", bothHives, german, {}},
+        {"inactive for the machine", HKEY_LOCAL_MACHINE, nullptr, {"RmIsLarkThemeActiveEx(HKLM)"}, {}, {}},
+        {"inactive for the user", HKEY_CURRENT_USER, nullptr, bothHives, {}, {}},
     };
-    const Case cases[] = {
-        {HKEY_LOCAL_MACHINE, {"RmIsLarkThemeActiveEx(HKLM)"}},
-        {HKEY_CURRENT_USER, {"RmIsLarkThemeActiveEx(HKLM)", "RmIsLarkThemeActiveEx(HKCU)"}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ResetQorKeys();
         ResetStandIns();
-        SetDword(c.inactiveHive, QORRM_STANDIN_KEY, "LarkThemeActive", 0);
+        SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", "DE");
+        if (c.inactiveHive)
+            SetDword(c.inactiveHive, QORRM_STANDIN_KEY, "LarkThemeActive", 0);
+        if (c.failing)
+            FailTextLibrary(c.failing);
         LoadedModule module;
-        ASSERT_TRUE(module) << "the module loads all the same";
-        EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmIsLarkThemeActiveEx"), c.asked);
-        EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtGetDefaultLanguage").empty());
-        EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtLoad").empty());
+        ASSERT_TRUE(module) << c.what << ": the module loads all the same";
+        EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmIsLarkThemeActiveEx"), c.larkAsked) << c.what;
+        EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtGetDefaultLanguage"),
+                  c.loads.empty() ? Calls{} : Calls{"QorPcTxtGetDefaultLanguage(3)"}) << c.what;
+        EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtLoad"), c.loads) << c.what;
+        EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad").empty()) << c.what << ": not before unloading";
         module.Unload();
-        EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad").empty());
+        EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad"), c.unloads) << c.what;
     }
 }
 

@@ -1,16 +1,13 @@
 // The customizing sheet as the user and other processes see it.
 #include "standins/qortext/qortext_standin.h"
 #include "tests/support/ChildProcess.h"
-#include "tests/support/Journal.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/ModalAnswerer.h"
-#include "tests/support/Registry.h"
 #include "tests/support/StandInTest.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace qortest;
@@ -18,104 +15,74 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const char kSheetCaption[] = "Qor GUI Settings";
-
-struct SheetView {
+struct OpenedSheet {
     HWND hwnd = nullptr;
     Texts tabs;
-    HICON bigIcon = nullptr;
-    HICON dragIcon = nullptr;
-    // Buttons of common controls version 6 know their ideal size.
-    bool buttonsOfVersion6 = false;
 };
 
-SheetView LookAt(HWND sheet)
-{
-    SheetView view;
-    view.hwnd = sheet;
-    view.tabs = SheetTabTexts(sheet);
-    view.bigIcon = reinterpret_cast<HICON>(::SendMessageA(sheet, WM_GETICON, ICON_BIG, 0));
-    view.dragIcon = reinterpret_cast<HICON>(::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0));
-    SIZE ideal = {};
-    view.buttonsOfVersion6 = ::SendMessageA(::GetDlgItem(sheet, IDOK), BCM_GETIDEALSIZE, 0,
-                                            reinterpret_cast<LPARAM>(&ideal)) != FALSE;
-    return view;
-}
-
 // Opens the sheet, lets look run on it, and cancels it.
-SheetView OpenSheet(const LoadedModule& module,
-                    const std::function<void(HWND)>& look = [](HWND) {},
-                    const char* caption = kSheetCaption)
+OpenedSheet OpenSheet(const LoadedModule& module, const char* caption = "Qor GUI Settings",
+                      const std::function<void(HWND)>& look = [](HWND) {})
 {
-    SheetView view;
+    OpenedSheet opened;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption(caption), [&](HWND sheet) {
-        view = LookAt(sheet);
+        opened = {sheet, SheetTabTexts(sheet)};
         look(sheet);
         PressSheetButton(sheet, PSBTN_CANCEL);
     });
     module.ColorSettingsDialog();
     EXPECT_TRUE(answerer.Wait());
-    return view;
-}
-
-std::string HandleSeenByAnotherProcess()
-{
-    std::string output = RunAndCapture(ProgramBeside("qorprobe.exe") + " handle");
-    output.erase(std::remove(output.begin(), output.end(), '\r'), output.end());
-    return output;
-}
-
-std::string Hex(HWND hwnd)
-{
-    char text[16];
-    std::snprintf(text, sizeof(text), "%08lx\n", HandleToULong(hwnd));
-    return text;
+    return opened;
 }
 
 using SheetTest = StandInTest;
 
-TEST_F(SheetTest, ShowsCaptionIconAndBothPages)
+TEST_F(SheetTest, ShowsCaptionIconAndBothPagesInTheUsersLanguageWithCommonControls6)
 {
-    LoadedModule module;
-    const SheetView view = OpenSheet(module);
-    ASSERT_NE(view.hwnd, nullptr);
-    EXPECT_EQ(view.tabs, (Texts{"General", "Color Settings"}));
-    EXPECT_EQ(view.bigIcon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
-    EXPECT_NE(view.bigIcon, nullptr);
-    EXPECT_EQ(view.dragIcon, view.bigIcon);
-    EXPECT_FALSE(::IsWindow(view.hwnd)) << "the export returns when the sheet is closed";
+    const struct {
+        const char* language;
+        const char* caption;
+        Texts tabs;
+    } cases[] = {
+        {"EN", "Qor GUI Settings", {"General", "Color Settings"}},
+        {"DE", "Qor GUI-Einstellungen", {"Allgemein", "Farbeinstellungen"}},
+    };
+    for (const auto& c : cases) {
+        SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", c.language);
+        LoadedModule module;
+        HICON icon = nullptr, dragIcon = nullptr;
+        LRESULT knowsIdealSize = FALSE;  // only buttons of common controls 6 do
+        const OpenedSheet sheet = OpenSheet(module, c.caption, [&](HWND hwnd) {
+            icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+            dragIcon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0));
+            SIZE ideal = {};
+            knowsIdealSize = ::SendMessageA(::GetDlgItem(hwnd, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+        });
+        EXPECT_EQ(sheet.tabs, c.tabs);
+        EXPECT_NE(icon, nullptr);
+        EXPECT_EQ(icon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
+        EXPECT_EQ(dragIcon, icon);
+        EXPECT_TRUE(knowsIdealSize);
+        EXPECT_FALSE(::IsWindow(sheet.hwnd)) << "the export returns when the sheet is closed";
+    }
 }
 
-TEST_F(SheetTest, SpeaksTheUsersLanguage)
+TEST_F(SheetTest, SmcRenderingReadOncePerProcessLeavesOnlyTheGeneralPage)
 {
-    SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", "DE");
-    LoadedModule module;
-    const SheetView view = OpenSheet(module, [](HWND) {}, "Qor GUI-Einstellungen");
-    EXPECT_EQ(view.tabs, (Texts{"Allgemein", "Farbeinstellungen"}));
-}
-
-TEST_F(SheetTest, RunsItsControlsUnderTheModulesCommonControlsVersion)
-{
-    LoadedModule module;
-    EXPECT_TRUE(OpenSheet(module).buttonsOfVersion6);
-}
-
-TEST_F(SheetTest, SmcRenderingLeavesOnlyTheGeneralPage)
-{
-    struct Case {
+    const struct {
         const char* what;
         std::optional<DWORD> user;
         std::optional<DWORD> machine;
         Texts tabs;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"user switch on", 1, std::nullopt, {"General"}},
         {"machine switch on", std::nullopt, 1, {"General"}},
         {"user 0 hides machine 1", 0, 1, {"General", "Color Settings"}},
         {"any non-zero value", 7, std::nullopt, {"General"}},
+        {"no value", std::nullopt, std::nullopt, {"General", "Color Settings"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ResetQorKeys();
         if (c.user)
             SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", *c.user);
@@ -123,31 +90,38 @@ TEST_F(SheetTest, SmcRenderingLeavesOnlyTheGeneralPage)
             SetDword(HKEY_LOCAL_MACHINE, kAppearanceKey, "UseSMCRendering", *c.machine);
         LoadedModule module;
         EXPECT_EQ(OpenSheet(module).tabs, c.tabs) << c.what;
+        SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", c.tabs.size() == 1 ? 0 : 1);
+        EXPECT_EQ(OpenSheet(module).tabs, c.tabs) << c.what << ", after the value changed";
     }
 }
 
-TEST_F(SheetTest, SmcRenderingIsReadOncePerProcess)
+// The handle as another process, the front-end stand-in, reads and prints it.
+std::string HandleSeenByTheFrontEnd()
 {
-    LoadedModule module;
-    EXPECT_EQ(OpenSheet(module).tabs.size(), 2u);
-    SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", 1);
-    EXPECT_EQ(OpenSheet(module).tabs.size(), 2u);
+    const std::string output = RunAndCapture(ProgramBeside("qorfront.exe") + " --print-handle --quit");
+    return output.substr(0, output.find_first_of("\r\n"));
 }
 
-TEST_F(SheetTest, PublishesItsHandleToOtherProcesses)
+std::string Printed(HWND hwnd)
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "sheet window %08lx", HandleToULong(hwnd));
+    return text;
+}
+
+TEST_F(SheetTest, PublishesItsHandleToOtherProcessesWhileOpenAfterwardsAndForTheNewestSheet)
 {
     LoadedModule module;
     std::string seenWhileOpen;
-    const SheetView first = OpenSheet(module, [&](HWND) { seenWhileOpen = HandleSeenByAnotherProcess(); });
-    EXPECT_EQ(seenWhileOpen, Hex(first.hwnd));
-
+    const HWND first = OpenSheet(module, "Qor GUI Settings", [&](HWND) { seenWhileOpen = HandleSeenByTheFrontEnd(); }).hwnd;
+    EXPECT_EQ(seenWhileOpen, Printed(first));
     // Closed: the handle stays, stale, for every process.
-    EXPECT_EQ(module.CustWindowHandle(), first.hwnd);
-    EXPECT_EQ(HandleSeenByAnotherProcess(), Hex(first.hwnd));
+    EXPECT_EQ(module.CustWindowHandle(), first);
+    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(first));
 
-    const SheetView second = OpenSheet(module);
-    EXPECT_NE(second.hwnd, first.hwnd);
-    EXPECT_EQ(HandleSeenByAnotherProcess(), Hex(second.hwnd));
+    const HWND second = OpenSheet(module).hwnd;
+    EXPECT_NE(second, first);
+    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(second));
 }
 
 } // namespace

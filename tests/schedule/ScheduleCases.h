@@ -4,16 +4,15 @@
 #include "model/Schedule.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
 
 namespace scheduletest {
 
-inline const char kSemicolon[] = ";";
-
-// A moment given in local time, converted by the runtime the way the
-// schedule converts: daylight saving left to the runtime.
+// A moment given in local time, converted the way the schedule converts:
+// daylight saving left to the runtime.
 inline std::int64_t LocalMoment(int year, int month, int day, int hour, int minute, int second = 0)
 {
     std::tm fields = {};
@@ -24,11 +23,7 @@ inline std::int64_t LocalMoment(int year, int month, int day, int hour, int minu
     fields.tm_min = minute;
     fields.tm_sec = second;
     fields.tm_isdst = -1;
-#ifdef _WIN32
-    return _mktime64(&fields);
-#else
-    return std::mktime(&fields);
-#endif
+    return std::mktime(&fields);  // 64-bit wherever the tests run
 }
 
 // A summer day without a daylight-saving change in any zone.
@@ -46,20 +41,32 @@ inline ColorList Uniform(ColorRef color, ColorRef lastColor)
 }
 
 // Main red 100 and shift red 201; green falls, blue rises; the last entry
-// goes from black to white.
+// goes from black to white. Halfway: 100 + trunc(101 x 0.5), 200 +
+// trunc(-101 x 0.5), 0 + trunc(7 x 0.5), and trunc(255 x 0.5) for the last.
 inline const ColorList kMain = Uniform(PackColorRef(100, 200, 0), PackColorRef(0, 0, 0));
 inline const ColorList kShift = Uniform(PackColorRef(201, 99, 7), PackColorRef(255, 255, 255));
+inline const ColorList kHalfway = Uniform(PackColorRef(150, 150, 3), PackColorRef(127, 127, 127));
 inline const DayDefaults kStandardDefaults = {"08:00", "18:00"};
 
 inline std::optional<ColorList> ColorsAt(const std::string& timeSettings, std::int64_t now,
-                                  const DayDefaults& defaults = kStandardDefaults,
-                                  const char* separator = kSemicolon)
+                                         const DayDefaults& defaults = kStandardDefaults,
+                                         const char* separator = ";")
 {
     return ScheduledColors(timeSettings, separator, defaults, kMain, kShift, now);
 }
 
-// Halfway: 100 + trunc(101 x 0.5), 200 + trunc(-101 x 0.5), 0 + trunc(7 x 0.5),
-// and 0 + trunc(255 x 0.5) for the last entry.
-inline const ColorList kHalfway = Uniform(PackColorRef(150, 150, 3), PackColorRef(127, 127, 127));
+// "hh:mm" of a minute of the day.
+inline std::string TimeText(int minuteOfDay)
+{
+    char text[8];
+    std::snprintf(text, sizeof(text), "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
+    return text;
+}
+
+// The time settings of a day from start to end, given in minutes of the day.
+inline std::string Day(int startMinute, int endMinute)
+{
+    return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
+}
 
 } // namespace scheduletest

@@ -1,23 +1,20 @@
-// The schedule's timer procedure on the process-wide manager, with settings
-// stored in the real registry and times laid around the real time of day:
-// which colours and theme reach the theme library, that the session windows
-// are told afterwards, and when nothing happens at all.
+// The schedule's timer procedure on the process-wide manager, with settings in
+// the real registry and days laid around the real time: what reaches the theme
+// library, and the appearance message as windows receive it from each sender.
 #include "frame/Globals.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
-#include "model/Schedule.h"
 #include "model/ScheduleTimer.h"
 #include "model/ThemeManager.h"
-#include "tests/schedule/AppearanceWindow.h"
-#include "tests/schedule/ImportPatch.h"
-#include "tests/support/Journal.h"
+#include "standins/qorrm/qorrm_standin.h"
+#include "tests/schedule/ScheduleCases.h"
+#include "tests/schedule/ScheduleSupport.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -26,26 +23,9 @@ using namespace scheduletest;
 
 namespace {
 
-const char kTheme[] = "Lark";
-const char kSetting[] = "Evening";
-const int kMinutesPerDay = 24 * 60;
-
-std::string Repeated(const std::string& color, std::size_t count)
-{
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i)
-        text += color;
-    return text;
-}
-
 // Red turning blue, with a white entry turning black at the end.
-const std::string kMainPalette = Repeated("ff0000", kPaletteSize - 1) + "ffffff";
-const std::string kShiftPalette = Repeated("0000ff", kPaletteSize - 1) + "000000";
-
-std::string SettingKey(const std::string& name)
-{
-    return std::string(kThemesKey) + "\\" + kTheme + (name.empty() ? "" : "\\" + name);
-}
+const ColorList kRed = Uniform(PackColorRef(255, 0, 0), PackColorRef(255, 255, 255));
+const ColorList kBlue = Uniform(PackColorRef(0, 0, 255), PackColorRef(0, 0, 0));
 
 int MinuteOfDayNow()
 {
@@ -55,34 +35,23 @@ int MinuteOfDayNow()
     return fields.tm_hour * 60 + fields.tm_min;
 }
 
-std::string TimeText(int minuteOfDay)
-{
-    char text[8];
-    std::snprintf(text, sizeof(text), "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
-    return text;
-}
-
-std::string Day(int startMinute, int endMinute)
-{
-    return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
-}
-
-// How the theme library journals an apply.
-std::string ApplyLine(const ColorList& colors, const std::string& theme)
-{
-    std::string line = "RmApplyColors(";
-    for (std::size_t i = 0; i < colors.size(); ++i) {
-        char rgb[8];
-        std::snprintf(rgb, sizeof(rgb), "%02x%02x%02x", colors[i] & 0xFF, (colors[i] >> 8) & 0xFF,
-                      (colors[i] >> 16) & 0xFF);
-        line += (i ? "," : "") + std::string(rgb);
-    }
-    return line + ", \"" + theme + "\")";
-}
-
 std::vector<std::string> Applies()
 {
     return CallsTo(ThemeLibraryCalls(), "RmApplyColors");
+}
+
+// The program's import table entry (in the writable .idata section) through
+// which the module's code calls the theme library's RmApplyColors. The tests
+// put a watch there: it counts applies made after this thread was told.
+extern "C" FARPROC __imp_RmApplyColors;
+const FARPROC g_libraryApply = __imp_RmApplyColors;
+int g_appliesAfterTelling = 0;
+
+BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
+{
+    MSG queued;
+    g_appliesAfterTelling += ::PeekMessageA(&queued, nullptr, g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE);
+    return reinterpret_cast<decltype(&WatchedApplyColors)>(reinterpret_cast<void*>(g_libraryApply))(colors, theme);
 }
 
 class ScheduleTimerTest : public StandInTest {
@@ -90,148 +59,55 @@ protected:
     void SetUp() override
     {
         StandInTest::SetUp();
-        g_themeManager.m_bScheduleSuspended = false;
+        __imp_RmApplyColors = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors));
     }
     void TearDown() override
     {
+        __imp_RmApplyColors = g_libraryApply;
+        RmStandInClearLiveColors();
         g_themeManager.m_bScheduleSuspended = false;
         StandInTest::TearDown();
-        ReloadManager();
-    }
-
-    // What QorThemeReinit does.
-    static void ReloadManager()
-    {
         g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
     }
 
-    // Stores the setting as the scheduled one and reloads the manager.
+    // Stores the scheduled setting and reloads the manager, as QorThemeReinit does.
     static void UseSetting(const std::string& timeSettings, DWORD scheduled = 1)
     {
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", kTheme);
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", kSetting);
-        const std::string key = SettingKey(kSetting);
-        SetString(HKEY_CURRENT_USER, key, "strPaletteMain", kMainPalette);
-        SetString(HKEY_CURRENT_USER, key, "strPaletteShift", kShiftPalette);
-        SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", scheduled);
-        SetString(HKEY_CURRENT_USER, key, "strTimeSettings", timeSettings);
-        SetDword(HKEY_CURRENT_USER, key, "bWriteProtected", 0);
-        ReloadManager();
-        ASSERT_NE(g_themeManager.GetActiveColorSetting(), nullptr);
-        ASSERT_EQ(g_themeManager.GetActiveColorSetting()->GetName(), kSetting);
-    }
-
-    static ColorList MainColors()
-    {
-        ColorList colors;
-        g_themeManager.GetActiveColorSetting()->GetMainColors(colors);
-        return colors;
-    }
-    static ColorList ShiftColors()
-    {
-        ColorList colors;
-        g_themeManager.GetActiveColorSetting()->GetShiftColors(colors);
-        return colors;
+        StoreScheduledSetting(kRed, kBlue, timeSettings, scheduled);
+        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
     }
 
     AppearanceWindow m_session{kFrontEndSessionClass};
 };
 
-TEST_F(ScheduleTimerTest, BeforeTheDayTheMainColoursAfterItTheShiftColours)
+TEST_F(ScheduleTimerTest, ARunAppliesTheColoursOfTheCurrentMinuteThenTellsTheSessionWindows)
 {
     const int now = MinuteOfDayNow();
-    // At least one of the two fits into today, whatever the time.
-    if (now < kMinutesPerDay - 10) {
-        UseSetting(Day(now + 5, now + 10));
-        g_themeManager.ApplyScheduleNow();
-        EXPECT_EQ(Applies(), std::vector<std::string>{ApplyLine(MainColors(), kTheme)});
-        DispatchFor(50);
-        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"});
-    }
-    if (now >= 10) {
+    // The theme's stored default day: the hour around now, within today.
+    const DayDefaults defaults = {TimeText(std::max(0, now - 60)), TimeText(std::min(24 * 60 - 1, now + 60))};
+    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayStart", defaults.start);
+    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayEnd", defaults.end);
+    // Before the day, after it, and during it.
+    const std::string timeSettingsCases[] = {Day(now + 5, now + 10), Day(now - 10, now - 5), "Day;default;DEFAULT"};
+    for (const std::string& timeSettings : timeSettingsCases) {
+        const auto expected = [&] {
+            const auto colors = ScheduledColors(timeSettings, ";", defaults, kRed, kBlue, _time64(nullptr));
+            return colors ? "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")" : "";
+        };
+        const std::string before = expected();
+        if (before.empty())
+            continue;  // not within today
         ResetStandIns();
         m_session.received.clear();
-        UseSetting(Day(now - 10, now - 5));
+        UseSetting(timeSettings);
         g_themeManager.ApplyScheduleNow();
-        EXPECT_EQ(Applies(), std::vector<std::string>{ApplyLine(ShiftColors(), kTheme)});
+        const std::string after = expected();  // the minute may have turned
+        ASSERT_EQ(Applies().size(), 1u) << timeSettings;
+        EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << timeSettings << ": " << Applies()[0];
+        EXPECT_EQ(g_appliesAfterTelling, 0) << "told before the colours were applied";
         DispatchFor(50);
-        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"});
+        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << timeSettings;
     }
-}
-
-TEST_F(ScheduleTimerTest, DuringTheDayTheBlendForTheCurrentMinute)
-{
-    const int now = MinuteOfDayNow();
-    const std::string day = Day(std::max(0, now - 60), std::min(kMinutesPerDay - 1, now + 60));
-    UseSetting(day);
-    const DayDefaults defaults = {"08:00", "18:00"};
-    const auto blendAt = [&](__time64_t moment) {
-        return ApplyLine(*ScheduledColors(day, ";", defaults, MainColors(), ShiftColors(), moment), kTheme);
-    };
-    const std::string before = blendAt(_time64(nullptr));
-    g_themeManager.ApplyScheduleNow();
-    const std::string after = blendAt(_time64(nullptr));
-
-    const std::vector<std::string> applied = Applies();
-    ASSERT_EQ(applied.size(), 1u);
-    EXPECT_TRUE(applied[0] == before || applied[0] == after) << applied[0];
-    // Away from the day's edges the span has begun and not ended.
-    if (now > 0 && now < kMinutesPerDay - 1) {
-        EXPECT_NE(applied[0], ApplyLine(MainColors(), kTheme));
-        EXPECT_NE(applied[0], ApplyLine(ShiftColors(), kTheme));
-    }
-}
-
-TEST_F(ScheduleTimerTest, DefaultTimesAreTheThemesStoredDefaults)
-{
-    const int now = MinuteOfDayNow();
-    const bool beforeTheDay = now < kMinutesPerDay - 10;
-    SetString(HKEY_CURRENT_USER, SettingKey(""), "strDefaultDayStart",
-              TimeText(beforeTheDay ? now + 5 : now - 10));
-    SetString(HKEY_CURRENT_USER, SettingKey(""), "strDefaultDayEnd",
-              TimeText(beforeTheDay ? now + 10 : now - 5));
-    UseSetting("Day;default;DEFAULT");
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_EQ(Applies(), std::vector<std::string>{
-                             ApplyLine(beforeTheDay ? MainColors() : ShiftColors(), kTheme)});
-}
-
-// Stands in for the theme library's RmApplyColors while a test watches the
-// order: notes whether a session window had been told already.
-struct ApplyWatch {
-    FARPROC library = nullptr;
-    HWND session = nullptr;
-    int calls = 0;
-    bool toldBefore = false;
-};
-ApplyWatch g_applyWatch;
-
-BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
-{
-    MSG queued;
-    g_applyWatch.toldBefore = g_applyWatch.toldBefore
-                              || ::PeekMessageA(&queued, g_applyWatch.session, g_uAppearanceMsg,
-                                                g_uAppearanceMsg, PM_NOREMOVE);
-    ++g_applyWatch.calls;
-    using Apply = BOOL(WINAPI*)(const COLORREF*, const char*);
-    return reinterpret_cast<Apply>(reinterpret_cast<void*>(g_applyWatch.library))(colors, theme);
-}
-
-TEST_F(ScheduleTimerTest, ColoursAreAppliedBeforeTheSessionWindowsAreTold)
-{
-    UseSetting("Day;00:00;23:59");
-    ImportPatch watch("qorrm.dll", "RmApplyColors",
-                      reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors)));
-    ASSERT_TRUE(watch.Applied());
-    g_applyWatch = {watch.Original(), m_session.Handle(), 0, false};
-
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_EQ(g_applyWatch.calls, 1);
-    EXPECT_FALSE(g_applyWatch.toldBefore);
-    MSG queued;
-    EXPECT_TRUE(::PeekMessageA(&queued, m_session.Handle(), g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE))
-        << "told afterwards";
-    EXPECT_EQ(Applies().size(), 1u) << "the library's own function was called on";
 }
 
 TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
@@ -239,15 +115,16 @@ TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
     const struct {
         const char* timeSettings;
         DWORD scheduled;
+        const char* failingText = nullptr;
     } cases[] = {
-        {"Day;00:00;23:59", 0},  // schedule off
-        {"default", 1},          // no separator
-        {"Day;10:00;10:00", 1},  // start equal to end
-        {"Day;25:00;18:00", 1},  // hand-edited: no time of day
-        {"Day;08:00;18:99", 1},
+        // Schedule off; no separator; start equal to end; hand-edited times.
+        {"Day;00:00;23:59", 0}, {"default", 1}, {"Day;10:00;10:00", 1}, {"Day;25:00;18:00", 1}, {"Day;08:00;18:99", 1},
+        {"Day;00:00;23:59", 1, "QorPcTxtRead"},  // the catalogue answers no separator
     };
     for (const auto& c : cases) {
         ResetStandIns();
+        if (c.failingText)
+            FailTextLibrary(c.failingText);
         UseSetting(c.timeSettings, c.scheduled);
         g_themeManager.ApplyScheduleNow();
         EXPECT_TRUE(Applies().empty()) << c.timeSettings;
@@ -256,57 +133,23 @@ TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
     EXPECT_TRUE(m_session.received.empty());
 }
 
-TEST_F(ScheduleTimerTest, TheSeparatorIsTheCataloguesText)
+TEST_F(ScheduleTimerTest, SuspensionStopsTheTimersRunsButNotApplyScheduleNow)
 {
     UseSetting("Day;00:00;23:59");
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_EQ(Applies().size(), 1u);
-    const std::vector<std::string> reads = CallsTo(TextLibraryCalls(), "QorPcTxtRead");
-    EXPECT_NE(std::find(reads.begin(), reads.end(), "QorPcTxtRead(0, \"TXT_SEMICOLON\")"), reads.end());
-
-    // A text library that answers nothing leaves no separator: no schedule.
-    ResetStandIns();
-    FailTextLibrary("QorPcTxtRead");
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_TRUE(Applies().empty());
-    DispatchFor(50);
-    EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << "from the first run only";
-}
-
-TEST_F(ScheduleTimerTest, SuspensionStopsTheTimersRuns)
-{
-    UseSetting("Day;00:00;23:59");
-    g_themeManager.m_bScheduleSuspended = true;
-    {
+    const auto runTimer = [] {
         CThreadTimer timer(10, ScheduleTimerProc);
         DispatchFor(150);
-    }
-    EXPECT_TRUE(Applies().empty());
-    EXPECT_TRUE(m_session.received.empty());
-
-    g_themeManager.m_bScheduleSuspended = false;
-    {
-        CThreadTimer timer(10, ScheduleTimerProc);
-        DispatchFor(150);
-    }
-    EXPECT_FALSE(Applies().empty());
-    EXPECT_FALSE(m_session.received.empty());
-}
-
-TEST_F(ScheduleTimerTest, ApplyScheduleNowRunsOnceWhileSuspendedAndKeepsTheFlag)
-{
-    UseSetting("Day;00:00;23:59");
+    };
     g_themeManager.m_bScheduleSuspended = true;
+    runTimer();
+    EXPECT_TRUE(Applies().empty());
     g_themeManager.ApplyScheduleNow();
     EXPECT_EQ(Applies().size(), 1u);
     EXPECT_TRUE(g_themeManager.m_bScheduleSuspended);
-    ScheduleTimerProc(nullptr, WM_TIMER, 0, 0);
-    EXPECT_EQ(Applies().size(), 1u) << "still suspended";
 
     g_themeManager.m_bScheduleSuspended = false;
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_EQ(Applies().size(), 2u);
-    EXPECT_FALSE(g_themeManager.m_bScheduleSuspended);
+    runTimer();
+    EXPECT_GT(Applies().size(), 1u);
 }
 
 TEST_F(ScheduleTimerTest, EveryManagersRunWorksOnTheProcessWideManager)
@@ -314,39 +157,70 @@ TEST_F(ScheduleTimerTest, EveryManagersRunWorksOnTheProcessWideManager)
     UseSetting("Day;00:00;23:59");
     // Another instance whose own active setting has no schedule.
     CThemeManager other;
-    ASSERT_TRUE(other.Reload(kTheme, "", HKEY_CURRENT_USER, kThemesKey));
+    ASSERT_TRUE(other.Reload("Lark", "", HKEY_CURRENT_USER, kThemesKey));
     ASSERT_FALSE(other.GetActiveColorSetting()->m_bTimeActivated);
     other.ApplyScheduleNow();
-    ASSERT_EQ(Applies().size(), 1u);
-    EXPECT_NE(Applies()[0].find(", \"Lark\")"), std::string::npos);
+    EXPECT_EQ(Applies().size(), 1u);
 }
 
-TEST_F(ScheduleTimerTest, AReloadChangesWhatTheNextRunApplies)
+TEST_F(ScheduleTimerTest, TheFrontEndShowsTheMessageAndPaintsInTheAppliedColours)
 {
-    const int now = MinuteOfDayNow();
-    const std::string pastDay = now >= 10 ? Day(now - 10, now - 5) : Day(now + 5, now + 10);
-    UseSetting(pastDay);
+    ChildProcess frontEnd(ProgramBeside("qorfront.exe"));
+    ASSERT_TRUE(DispatchUntil([] { return ::FindWindowA(kFrontEndSessionClass, "Qor Session 1") != nullptr; }));
+    UseSetting("Day;00:00;23:59");
     g_themeManager.ApplyScheduleNow();
-    const std::string lark = Applies().at(0);
-    EXPECT_NE(lark.find(", \"Lark\")"), std::string::npos);
+    EXPECT_TRUE(DispatchUntil([] {
+        return ::FindWindowA(kFrontEndSessionClass, "Qor Session 1 - appearance code 1, parameter 0") != nullptr;
+    }));
+    // What a front-end window paints with now, as another process reads it
+    // (the null display driver shows no pixels of another process).
+    std::string colors = RunAndCapture(ProgramBeside("qorprobe.exe") + " colors");
+    colors.erase(std::min(colors.find_first_of("\r\n"), colors.size()));
+    EXPECT_EQ(Applies(), std::vector<std::string>{"RmApplyColors(" + colors + ", \"Lark\")"});
+}
 
-    // Another theme is scheduled: until the reload the runs keep to Lark.
-    const std::string novaKey = std::string(kThemesKey) + "\\Nova\\Night";
-    const std::string greenPalette = Repeated("00ff00", kPaletteSize);
-    SetString(HKEY_CURRENT_USER, novaKey, "strPaletteMain", greenPalette);
-    SetString(HKEY_CURRENT_USER, novaKey, "strPaletteShift", greenPalette);
-    SetDword(HKEY_CURRENT_USER, novaKey, "bTimeActivated", 1);
-    SetString(HKEY_CURRENT_USER, novaKey, "strTimeSettings", pastDay);
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Nova");
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Night");
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_EQ(Applies().at(1), lark);
+TEST(Notification, SessionWindowsOfEveryProcessAreToldOtherSendersTellEveryWindow)
+{
+    // Another process with a session window titled "probe", which prints
+    // "appearance <code> <parameter>" for each message until it is closed.
+    ChildProcess probe(ProgramBeside("qorprobe.exe") + " session " + kFrontEndSessionClass + " 10000");
+    ASSERT_TRUE(DispatchUntil([] { return ::FindWindowA(kFrontEndSessionClass, "probe") != nullptr; }));
+    AppearanceWindow session(kFrontEndSessionClass);
+    AppearanceWindow longer("QOR_FRONTEND_SESSIONS");
+    AppearanceWindow shorter("QOR_FRONTEND_SESSIO");
 
-    ReloadManager();
-    g_themeManager.ApplyScheduleNow();
-    ColorList green;
-    green.fill(PackColorRef(0, 255, 0));
-    EXPECT_EQ(Applies().at(2), ApplyLine(green, "Nova"));
+    NotifySessionWindows();
+    BroadcastSound(true);
+    BroadcastSound(false);
+    BroadcastColorsFromProcess();
+    BroadcastSystemColors();
+    BroadcastScheduleFromProcess();
+    DispatchFor(100);
+    ::PostMessageA(::FindWindowA(kFrontEndSessionClass, "probe"), WM_CLOSE, 0, 0);
+
+    const std::string process = std::to_string(::GetCurrentProcessId());
+    const std::vector<std::string> told = {"1 0", "2 1", "2 0", "1 " + process, "1 0", "5 " + process};
+    const std::vector<std::string> broadcasts(told.begin() + 1, told.end());
+    EXPECT_EQ(session.received, told);
+    EXPECT_EQ(longer.received, broadcasts);
+    EXPECT_EQ(shorter.received, broadcasts);
+    std::string printed;
+    for (const std::string& line : told)
+        printed += "appearance " + line + "\r\n";
+    EXPECT_EQ(probe.Finish(), printed);
+}
+
+TEST(Notification, TheActiveWindowHandlesTheColoursBeforeTheSendReturns)
+{
+    AppearanceWindow active("QOR_SCHEDULE_TEST");
+    AppearanceWindow inactive("QOR_SCHEDULE_TEST");
+    ::ShowWindow(active.Handle(), SW_SHOW);
+    ::SetActiveWindow(active.Handle());
+    ASSERT_EQ(::GetActiveWindow(), active.Handle());
+    SendColorsToActiveWindow();
+    // Nothing dispatched in between: the message was sent, not posted.
+    EXPECT_EQ(active.received, std::vector<std::string>{"1 0"});
+    EXPECT_TRUE(inactive.received.empty());
 }
 
 } // namespace

@@ -9,47 +9,29 @@ std::string ProgramBeside(const char* fileName)
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    return folder + fileName;
+    return folder.erase(folder.find_last_of("\\/") + 1) + fileName;
 }
 
-namespace {
-
-// Appends what the pipe holds now; false when it held nothing.
-bool ReadAvailable(HANDLE pipe, std::string& output)
-{
-    DWORD available = 0;
-    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) || available == 0)
-        return false;
-    std::vector<char> chunk(available);
-    DWORD read = 0;
-    if (!::ReadFile(pipe, chunk.data(), available, &read, nullptr) || read == 0)
-        return false;
-    output.append(chunk.data(), read);
-    return true;
-}
-
-} // namespace
-
+// The output goes to a temporary file, read when the process has ended: no
+// pipe to drain while it runs, and nothing waits for processes that Wine
+// starts and that inherit the handle.
 ChildProcess::ChildProcess(const std::string& commandLine)
 {
+    char folder[MAX_PATH] = {}, file[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    ::GetTempFileNameA(folder, "qor", 0, file);
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    HANDLE write = nullptr;
-    if (!::CreatePipe(&m_output, &write, &inherit, 0))
-        return;
-    ::SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
+    m_output = ::CreateFileA(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
+    startup.hStdOutput = startup.hStdError = m_output;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                          &startup, &m_info))
+    std::vector<char> line(commandLine.c_str(), commandLine.c_str() + commandLine.size() + 1);
+    if (m_output == INVALID_HANDLE_VALUE
+        || !::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &m_info))
         m_info = {};
-    ::CloseHandle(write);
 }
 
 ChildProcess::~ChildProcess()
@@ -60,31 +42,24 @@ ChildProcess::~ChildProcess()
         ::CloseHandle(m_info.hProcess);
         ::CloseHandle(m_info.hThread);
     }
-    if (m_output)
+    if (m_output != INVALID_HANDLE_VALUE)
         ::CloseHandle(m_output);
 }
 
 std::string ChildProcess::Finish(DWORD timeoutMs)
 {
-    if (!m_info.hProcess)
+    if (!m_info.hProcess || ::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return "";
-    std::string output;
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        const bool ended = ::WaitForSingleObject(m_info.hProcess, 10) == WAIT_OBJECT_0;
-        while (ReadAvailable(m_output, output)) {
-        }
-        if (ended)
-            return output;
-        if (::GetTickCount() - start > timeoutMs)
-            return "";
-    }
+    std::string output(::GetFileSize(m_output, nullptr), '\0');
+    DWORD read = 0;
+    ::SetFilePointer(m_output, 0, nullptr, FILE_BEGIN);
+    ::ReadFile(m_output, output.data(), static_cast<DWORD>(output.size()), &read, nullptr);
+    return output.substr(0, read);
 }
 
 std::string RunAndCapture(const std::string& commandLine, DWORD timeoutMs)
 {
-    ChildProcess child(commandLine);
-    return child.Finish(timeoutMs);
+    return ChildProcess(commandLine).Finish(timeoutMs);
 }
 
 } // namespace qortest

@@ -28,7 +28,7 @@ public:
 
 private:
     PROCESS_INFORMATION m_info = {};
-    HANDLE m_output = nullptr;
+    HANDLE m_output = INVALID_HANDLE_VALUE;
 };
 
 } // namespace qortest

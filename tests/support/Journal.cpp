@@ -14,9 +14,8 @@ std::vector<std::string> Lines(int (WINAPI* read)(char*, int))
 {
     std::string text(static_cast<size_t>(read(nullptr, 0)), '\0');
     read(text.data(), static_cast<int>(text.size()));
-    text.resize(text.size() - 1);
+    std::istringstream stream(text.c_str());
     std::vector<std::string> lines;
-    std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);)
         lines.push_back(line);
     return lines;
@@ -24,20 +23,9 @@ std::vector<std::string> Lines(int (WINAPI* read)(char*, int))
 
 } // namespace
 
-std::vector<std::string> ThemeLibraryCalls()
-{
-    return Lines(&RmStandInReadJournal);
-}
-
-std::vector<std::string> TextLibraryCalls()
-{
-    return Lines(&TxtStandInReadJournal);
-}
-
-std::vector<std::string> UtilityLibraryCalls()
-{
-    return Lines(&UtilStandInReadJournal);
-}
+std::vector<std::string> ThemeLibraryCalls() { return Lines(&RmStandInReadJournal); }
+std::vector<std::string> TextLibraryCalls() { return Lines(&TxtStandInReadJournal); }
+std::vector<std::string> UtilityLibraryCalls() { return Lines(&UtilStandInReadJournal); }
 
 void ResetStandIns()
 {
@@ -49,15 +37,8 @@ void ResetStandIns()
     UtilStandInSetFailure(nullptr, FALSE);
 }
 
-void FailThemeLibrary(const char* function)
-{
-    RmStandInSetFailure(function, TRUE);
-}
-
-void FailTextLibrary(const char* function)
-{
-    TxtStandInSetFailure(function, TRUE);
-}
+void FailThemeLibrary(const char* function) { RmStandInSetFailure(function, TRUE); }
+void FailTextLibrary(const char* function) { TxtStandInSetFailure(function, TRUE); }
 
 std::vector<std::string> CallsTo(const std::vector<std::string>& calls, const std::string& name)
 {

@@ -22,36 +22,24 @@ void LoadedModule::Unload()
     m_module = nullptr;
 }
 
-template <class Function>
-Function LoadedModule::Export(const char* name) const
+// Calls the export; a missing one fails the test and answers Result().
+template <class Result, class... Args>
+Result LoadedModule::Call(const char* name, Args... args) const
 {
     FARPROC address = m_module ? ::GetProcAddress(m_module, name) : nullptr;
     EXPECT_NE(address, nullptr) << name;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+    if (!address)
+        return Result();
+    return reinterpret_cast<Result(WINAPI*)(Args...)>(reinterpret_cast<void*>(address))(args...);
 }
 
-void LoadedModule::ColorSettingsDialog() const
-{
-    if (auto f = Export<void(WINAPI*)()>("QorThemeColorSettinsDlg"))
-        f();
-}
-
-HWND LoadedModule::CustWindowHandle() const
-{
-    auto f = Export<HWND(WINAPI*)()>("QorThemeGetCustWindowHandle");
-    return f ? f() : nullptr;
-}
-
-void LoadedModule::Reinit() const
-{
-    if (auto f = Export<void(WINAPI*)()>("QorThemeReinit"))
-        f();
-}
+void LoadedModule::ColorSettingsDialog() const { Call<void>("QorThemeColorSettinsDlg"); }
+HWND LoadedModule::CustWindowHandle() const { return Call<HWND>("QorThemeGetCustWindowHandle"); }
+void LoadedModule::Reinit() const { Call<void>("QorThemeReinit"); }
 
 void LoadedModule::SystemSettingsDialog(DWORD value, const char* system) const
 {
-    if (auto f = Export<void(WINAPI*)(DWORD, const char*)>("QorThemeSystemSettinsDlg"))
-        f(value, system);
+    Call<void>("QorThemeSystemSettinsDlg", value, system);
 }
 
 } // namespace qortest

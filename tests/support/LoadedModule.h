@@ -26,8 +26,8 @@ public:
     void Unload();
 
 private:
-    template <class Function>
-    Function Export(const char* name) const;
+    template <class Result, class... Args>
+    Result Call(const char* name, Args... args) const;
 
     HMODULE m_module;
 };

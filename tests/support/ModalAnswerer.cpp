@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <vector>
+#include <algorithm>
 
 namespace qortest {
 
@@ -51,35 +50,31 @@ ModalAnswerer::~ModalAnswerer()
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_steps.empty())
             ADD_FAILURE() << m_steps.size() << " expected window(s) never appeared";
-        m_stop = true;
     }
-    m_changed.notify_all();
+    m_stop = true;
     m_thread.join();
 }
 
 void ModalAnswerer::Then(Match match, Act act)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_steps.push_back(Step{std::move(match), std::move(act)});
-    }
-    m_changed.notify_all();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_steps.emplace_back(std::move(match), std::move(act));
 }
 
 bool ModalAnswerer::Wait(DWORD timeoutMs)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                       [this] { return m_steps.empty(); });
-    return m_steps.empty() && !m_failed;
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < timeoutMs; ::Sleep(kPollMs)) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_steps.empty())
+            return !m_failed;
+    }
+    return false;
 }
 
 HWND ModalAnswerer::FindWindowFor(const Match& match)
 {
     for (HWND hwnd : ThreadWindows(m_threadId)) {
-        if (m_seen.count(hwnd) || !::IsWindowVisible(hwnd))
-            continue;
-        if (match(hwnd)) {
+        if (!m_seen.count(hwnd) && ::IsWindowVisible(hwnd) && match(hwnd)) {
             m_seen.insert(hwnd);
             return hwnd;
         }
@@ -87,53 +82,36 @@ HWND ModalAnswerer::FindWindowFor(const Match& match)
     return nullptr;
 }
 
+// Polls for the first step's window; a step is removed once its act ran, so
+// Wait sees everything the act did. After a failure it cancels and closes
+// whatever the thread under test shows, so that the test goes on.
 void ModalAnswerer::Run()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (!m_stop) {
+    for (DWORD stepStart = ::GetTickCount(); !m_stop; ::Sleep(kPollMs)) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (HWND hwnd : m_failed ? ThreadWindows(m_threadId) : std::vector<HWND>()) {
+            if (::IsWindowVisible(hwnd)) {
+                ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
+            }
+        }
         if (m_steps.empty()) {
-            m_changed.wait(lock);
+            stepStart = ::GetTickCount();
             continue;
         }
-        Step step = m_steps.front();
+        const auto step = m_steps.front();
         lock.unlock();
-        HWND hwnd = nullptr;
-        for (DWORD waited = 0; !hwnd && waited < kStepTimeoutMs; waited += kPollMs) {
-            hwnd = FindWindowFor(step.match);
-            if (!hwnd)
-                ::Sleep(kPollMs);
-        }
-        if (hwnd)
-            step.act(hwnd);
-        lock.lock();
-        if (!hwnd) {
+        if (HWND hwnd = FindWindowFor(step.first)) {
+            step.second(hwnd);
+            stepStart = ::GetTickCount();
+            lock.lock();
+            m_steps.pop_front();
+        } else if (::GetTickCount() - stepStart > kStepTimeoutMs) {
             ADD_FAILURE() << "an expected window did not appear; closing what is open";
+            lock.lock();
             m_failed = true;
             m_steps.clear();
-            lock.unlock();
-            CloseEverything();
-            lock.lock();
-        } else {
-            m_steps.pop_front();
         }
-        m_changed.notify_all();
-    }
-}
-
-void ModalAnswerer::CloseEverything()
-{
-    for (int round = 0; round < 20; ++round) {
-        bool any = false;
-        for (HWND hwnd : ThreadWindows(m_threadId)) {
-            if (!::IsWindowVisible(hwnd))
-                continue;
-            any = true;
-            ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        }
-        if (!any)
-            return;
-        ::Sleep(50);
     }
 }
 
@@ -145,27 +123,17 @@ ModalAnswerer::Match WindowWithCaption(const std::string& caption)
 ModalAnswerer::Match MessageBoxWithText(const std::string& text)
 {
     return [text](HWND hwnd) {
-        if (ClassOf(hwnd) != "#32770")
-            return false;
-        for (const std::string& shown : StaticTexts(hwnd)) {
-            if (shown == text)
-                return true;
-        }
-        return false;
+        const std::vector<std::string> shown = ClassOf(hwnd) == "#32770" ? StaticTexts(hwnd)
+                                                                         : std::vector<std::string>();
+        return std::find(shown.begin(), shown.end(), text) != shown.end();
     };
-}
-
-ModalAnswerer::Match AnyDialog()
-{
-    return [](HWND hwnd) { return ClassOf(hwnd) == "#32770"; };
 }
 
 std::string TextOf(HWND hwnd)
 {
     char text[1024] = {};
-    DWORD_PTR copied = 0;
     ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied);
+                          SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
     return text;
 }
 

@@ -7,13 +7,14 @@
 
 #include <windows.h>
 
-#include <condition_variable>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace qortest {
@@ -27,8 +28,6 @@ public:
     ModalAnswerer();
     // Fails the test for steps that never ran.
     ~ModalAnswerer();
-    ModalAnswerer(const ModalAnswerer&) = delete;
-    ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
     // Adds a step: wait for a new visible top-level window that match accepts,
     // then run act with it on the answerer's thread.
@@ -37,28 +36,21 @@ public:
     bool Wait(DWORD timeoutMs = 10000);
 
 private:
-    struct Step {
-        Match match;
-        Act act;
-    };
     void Run();
     HWND FindWindowFor(const Match& match);
-    void CloseEverything();
 
     DWORD m_threadId;
     std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<Step> m_steps;
-    std::set<HWND> m_seen;
-    bool m_stop = false;
-    bool m_failed = false;
+    std::deque<std::pair<Match, Act>> m_steps;
+    std::set<HWND> m_seen;  // only the answerer's thread uses it after construction
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_failed{false};
     std::thread m_thread;
 };
 
 // Matches for common windows.
 ModalAnswerer::Match WindowWithCaption(const std::string& caption);
 ModalAnswerer::Match MessageBoxWithText(const std::string& text);
-ModalAnswerer::Match AnyDialog();
 
 // What a user sees and does, safe to call from the answerer's thread.
 std::string TextOf(HWND hwnd);

@@ -7,36 +7,12 @@ const char kThemesKey[] = "Software\\Qor\\General\\Appearance\\Themes";
 
 namespace {
 
-HKEY CreateKey(HKEY hive, const std::string& path)
+// Writes the value, creating its key when missing.
+void SetValue(HKEY hive, const std::string& path, const char* name, DWORD type, const void* data,
+              DWORD size)
 {
-    HKEY key = nullptr;
-    const LONG result = ::RegCreateKeyExA(hive, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                          nullptr, &key, nullptr);
-    EXPECT_EQ(result, ERROR_SUCCESS) << "creating " << path;
-    return key;
-}
-
-// The value's bytes when its type is wantedType (any type for REG_NONE).
-std::optional<std::string> QueryValue(HKEY hive, const std::string& path, const char* name,
-                                      DWORD wantedType, DWORD* typeOut = nullptr)
-{
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(hive, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return std::nullopt;
-    DWORD type = 0;
-    DWORD size = 0;
-    std::optional<std::string> value;
-    if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS
-        && (type == wantedType || wantedType == REG_NONE)) {
-        if (typeOut)
-            *typeOut = type;
-        std::string data(size, '\0');
-        if (::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
-                               &size) == ERROR_SUCCESS)
-            value = data.substr(0, size);
-    }
-    ::RegCloseKey(key);
-    return value;
+    EXPECT_EQ(::RegSetKeyValueA(hive, path.c_str(), name, type, data, size), ERROR_SUCCESS)
+        << "writing " << path << "\\" << (name ? name : "");
 }
 
 } // namespace
@@ -64,37 +40,31 @@ bool KeyExists(HKEY hive, const std::string& path)
 
 void SetString(HKEY hive, const std::string& path, const char* name, const std::string& value)
 {
-    HKEY key = CreateKey(hive, path);
-    EXPECT_EQ(::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                               static_cast<DWORD>(value.size() + 1)),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
+    SetValue(hive, path, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
 
 void SetDword(HKEY hive, const std::string& path, const char* name, DWORD value)
 {
-    HKEY key = CreateKey(hive, path);
-    EXPECT_EQ(::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                               sizeof(value)),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
+    SetValue(hive, path, name, REG_DWORD, &value, sizeof(value));
 }
 
 std::optional<std::string> GetString(HKEY hive, const std::string& path, const char* name)
 {
-    std::optional<std::string> data = QueryValue(hive, path, name, REG_SZ);
+    DWORD type = 0;
+    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);
+    if (!data || type != REG_SZ)
+        return std::nullopt;
     // Stored strings carry their terminating zero; the text ends at the first.
-    if (data)
-        data = data->c_str();
-    return data;
+    return std::string(data->c_str());
 }
 
 std::optional<DWORD> GetDword(HKEY hive, const std::string& path, const char* name)
 {
-    const std::optional<std::string> data = QueryValue(hive, path, name, REG_DWORD);
-    if (!data || data->size() != sizeof(DWORD))
-        return std::nullopt;
+    DWORD type = 0;
+    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);
     DWORD value = 0;
+    if (!data || type != REG_DWORD || data->size() != sizeof(value))
+        return std::nullopt;
     memcpy(&value, data->data(), sizeof(value));
     return value;
 }
@@ -102,7 +72,22 @@ std::optional<DWORD> GetDword(HKEY hive, const std::string& path, const char* na
 std::optional<std::string> GetRawValue(HKEY hive, const std::string& path, const char* name,
                                        DWORD* type)
 {
-    return QueryValue(hive, path, name, REG_NONE, type);
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(hive, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD size = 0;
+    std::string data;
+    LONG result = ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+        data.resize(size);
+        result = ::RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(data.data()),
+                                    &size);
+        data.resize(size);
+    }
+    ::RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        return std::nullopt;
+    return data;
 }
 
 } // namespace qortest

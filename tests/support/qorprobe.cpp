@@ -1,13 +1,12 @@
 // A second process for the tests of what crosses process boundaries.
-//   qorprobe handle
-//       loads the module and prints the customizing sheet's handle (hex)
 //   qorprobe session <class name> <milliseconds>
 //       opens a top-level window of that class, pumps messages for that long
 //       or until the window is closed, and prints "appearance <wParam>
 //       <lParam>" for each appearance message
 //   qorprobe colors
 //       prints the colours a front-end window draws with now (rrggbb,...)
-#include "frame/qorthmcust.h"
+#include "standins/qorrm/qorrm.h"
+#include "standins/qorrm/qorrm_standin.h"
 
 #include <windows.h>
 
@@ -30,32 +29,15 @@ LRESULT CALLBACK SessionProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-int PrintHandle()
-{
-    HMODULE module = ::LoadLibraryA("qorthmcust.dll");
-    if (!module)
-        return 1;
-    auto get = reinterpret_cast<HWND(WINAPI*)()>(
-        reinterpret_cast<void*>(::GetProcAddress(module, "QorThemeGetCustWindowHandle")));
-    std::printf("%08lx\n", get ? static_cast<unsigned long>(HandleToULong(get())) : 0ul);
-    ::FreeLibrary(module);
-    return 0;
-}
-
 int PrintSessionColors()
 {
-    HMODULE library = ::LoadLibraryA("qorrm.dll");
-    auto get = library ? reinterpret_cast<BOOL(WINAPI*)(COLORREF*)>(reinterpret_cast<void*>(
-                   ::GetProcAddress(library, "RmStandInGetSessionColors")))
-                       : nullptr;
-    COLORREF colors[23] = {};
-    if (!get || !get(colors))
+    COLORREF colors[QORRM_COLOR_COUNT] = {};
+    if (!RmStandInGetSessionColors(colors))
         return 1;
-    for (int i = 0; i < 23; ++i)
+    for (int i = 0; i < QORRM_COLOR_COUNT; ++i)
         std::printf("%s%02x%02x%02x", i ? "," : "", GetRValue(colors[i]), GetGValue(colors[i]),
                     GetBValue(colors[i]));
     std::printf("\n");
-    ::FreeLibrary(library);
     return 0;
 }
 
@@ -88,12 +70,10 @@ int RunSession(const char* className, DWORD milliseconds)
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "handle") == 0)
-        return PrintHandle();
     if (argc == 2 && std::strcmp(argv[1], "colors") == 0)
         return PrintSessionColors();
     if (argc == 4 && std::strcmp(argv[1], "session") == 0)
         return RunSession(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
-    std::fprintf(stderr, "usage: qorprobe handle | colors | session <class> <milliseconds>\n");
+    std::fprintf(stderr, "usage: qorprobe colors | session <class> <milliseconds>\n");
     return 2;
 }

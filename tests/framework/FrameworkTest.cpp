@@ -1,0 +1,135 @@
+// The framework beyond what the module's own tests use (dialogs are run by
+// the colour picker's tests): window objects bound until their window goes,
+// the boundary that no exception crosses, the module state guard, and a
+// sheet's Apply and Cancel state.
+#include "framework/ModuleState.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
+#include "tests/framework/FrameworkTestResources.h"
+#include "tests/support/ModalAnswerer.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace qortest;
+
+namespace {
+
+class FailingPaintWnd : public CWnd {
+public:
+    FailingPaintWnd()
+    {
+        EXPECT_TRUE(Create(CWnd::DefaultClassName(), "", WS_POPUP | WS_VISIBLE, {0, 0, 50, 40},
+                           static_cast<HWND>(nullptr), 0));
+    }
+    int paints = 0;
+    bool destroyed = false;
+
+protected:
+    void OnPaint() override
+    {
+        ++paints;
+        throw std::runtime_error("painting failed");
+    }
+    void PostNcDestroy() override { destroyed = true; }
+};
+
+TEST(WndTest, BoundUntilItsWindowGoesAndNoExceptionLeavesTheWindowProcedure)
+{
+    FailingPaintWnd wnd;
+    HWND hwnd = wnd.GetSafeHwnd();
+    EXPECT_EQ(CWnd::FromHandle(hwnd), &wnd);
+    EXPECT_NE(::GetClassLongA(hwnd, GCL_STYLE) & CS_DBLCLKS, 0u) << "the default class has double-clicks";
+    ::UpdateWindow(hwnd);
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_EQ(CWnd::FromHandle(hwnd), &wnd) << "still there after the exception";
+
+    ASSERT_TRUE(::DestroyWindow(hwnd));
+    EXPECT_TRUE(wnd.destroyed);
+    EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(hwnd), nullptr);
+    hwnd = FailingPaintWnd().GetSafeHwnd();
+    EXPECT_FALSE(::IsWindow(hwnd)) << "an object that goes first takes its window with it";
+}
+
+// The active context, compared by identity only: the activation stack or
+// the module state keeps it alive, so the reference taken is given back.
+HANDLE CurrentActivationContext()
+{
+    HANDLE context = nullptr;
+    if (::GetCurrentActCtx(&context) && context)
+        ::ReleaseActCtx(context);
+    return context;
+}
+
+TEST(ModuleStateTest, EnteredForTheGuardsLifetimeAndLeftAlsoWhenAnExceptionPasses)
+{
+    CModuleState* module = AfxGetStaticModuleState();
+    ASSERT_NE(module->GetActivationContext(), nullptr) << "the manifest resource is found";
+    CModuleState caller;
+    AFX_MANAGE_STATE(&caller);
+    const HANDLE before = CurrentActivationContext();
+    for (bool throwing : {false, true}) {
+        try {
+            AFX_MANAGE_STATE(module);
+            EXPECT_EQ(AfxGetModuleState(), module);
+            EXPECT_EQ(AfxGetResourceHandle(), AfxGetInstanceHandle());
+            EXPECT_EQ(CurrentActivationContext(), module->GetActivationContext());
+            if (throwing)
+                throw std::runtime_error("failed inside");
+        } catch (const std::runtime_error&) {
+        }
+        EXPECT_EQ(AfxGetModuleState(), &caller) << throwing;
+        EXPECT_EQ(CurrentActivationContext(), before) << throwing;
+    }
+}
+
+class TestPage : public CPropertyPage {
+public:
+    TestPage() : CPropertyPage(IDD_TEST_PAGE) {}
+    int applies = 0;
+    BOOL acceptApply = FALSE;
+
+    BOOL OnApply() override
+    {
+        ++applies;
+        return acceptApply;
+    }
+};
+
+TEST(PropertySheetTest, ModifiedEnablesApplyCancelToCloseDisablesCancelAndARefusedApplyKeepsItOpen)
+{
+    CPropertySheet sheet("Framework sheet");
+    TestPage page;
+    sheet.AddPage(&page);
+    bool applyBefore = true, applyModified = false, openAfterRefusal = false, cancelAfter = true;
+    std::string okText;
+    ModalAnswerer answerer;
+    answerer.Then(WindowWithCaption("Framework sheet"), [&](HWND hwnd) {
+        const auto enabled = [hwnd](int id) { return ::IsWindowEnabled(::GetDlgItem(hwnd, id)) != FALSE; };
+        const int applyButton = 0x3021;
+        applyBefore = enabled(applyButton);
+        page.SetModified();
+        applyModified = enabled(applyButton);
+        PressSheetButton(hwnd, PSBTN_OK);
+        ::Sleep(200);
+        openAfterRefusal = ::IsWindowVisible(hwnd) != FALSE;
+        page.CancelToClose();
+        cancelAfter = enabled(IDCANCEL);
+        okText = DialogItemText(hwnd, IDOK);
+        page.acceptApply = TRUE;
+        PressSheetButton(hwnd, PSBTN_OK);
+    });
+    sheet.DoModal();
+    EXPECT_TRUE(answerer.Wait());
+    EXPECT_FALSE(applyBefore);
+    EXPECT_TRUE(applyModified);
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(page.applies, 2);
+    EXPECT_FALSE(cancelAfter);
+    EXPECT_EQ(okText, "Close");
+}
+
+} // namespace
