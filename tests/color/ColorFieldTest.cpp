@@ -1,6 +1,5 @@
 // The field as numbers: every pixel against the conversion of its place under
-// both row rules, picking with truncation, and the marker's place, also for
-// colours far out of range.
+// both row rules; picks and markers at the edges of the arithmetic.
 #include "color/ColorConversions.h"
 #include "color/ColorField.h"
 
