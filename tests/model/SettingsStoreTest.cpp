@@ -1,5 +1,6 @@
-// The store's readers on the real registry: what counts as missing. Which
-// hive answers, and what a write leaves, is checked through the manager.
+// The store on the real registry: what counts as missing, and the user-only
+// values that the machine hive never answers. Which hive answers the
+// manager's values, and what its writes leave, is checked through the manager.
 #include "framework/RegKey.h"
 #include "model/SettingsStore.h"
 #include "tests/support/Registry.h"
@@ -56,6 +57,21 @@ TEST_F(SettingsStoreTest, ValuesTooLongOrOfAnotherTypeCountAsMissing)
     }
     SetDword(HKEY_CURRENT_USER, kPath, "Number", 0);
     EXPECT_EQ(ReadNumber(), 0u) << "a user 0 hides the machine's value";
+}
+
+// User-only values ignore the machine hive; writing one creates the user's
+// key and stores the text with its terminator.
+TEST_F(SettingsStoreTest, UserOnlyValuesLiveInTheUserHive)
+{
+    SetString(HKEY_LOCAL_MACHINE, kPath, "Theme", "machine");
+    EXPECT_EQ(settings::ReadUserString(kPath, "Theme"), std::nullopt);
+
+    ASSERT_TRUE(settings::WriteUserString(kPath, "Theme", "Tideway Theme"));
+    DWORD type = 0;
+    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, kPath, "Theme", &type), std::string("Tideway Theme", 14));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(settings::ReadUserString(kPath, "Theme"), "Tideway Theme");
+    EXPECT_EQ(GetString(HKEY_LOCAL_MACHINE, kPath, "Theme"), "machine");
 }
 
 } // namespace
