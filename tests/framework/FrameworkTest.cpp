@@ -1,10 +1,11 @@
 // The framework beyond what the module's own tests use (dialogs are run by
 // the colour picker's tests): window objects bound until their window goes,
 // the boundary that no exception crosses, the module state guard, and a
-// sheet's Apply and Cancel state.
+// sheet's Apply and Cancel state, and a thread timer that dies with its owner.
 #include "framework/ModuleState.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
+#include "framework/ThreadTimer.h"
 #include "tests/framework/FrameworkTestResources.h"
 #include "tests/support/ModalAnswerer.h"
 
@@ -130,6 +131,41 @@ TEST(PropertySheetTest, ModifiedEnablesApplyCancelToCloseDisablesCancelAndARefus
     EXPECT_EQ(page.applies, 2);
     EXPECT_FALSE(cancelAfter);
     EXPECT_EQ(okText, "Close");
+}
+
+int g_timerCalls = 0;
+
+void CALLBACK CountTimerCall(HWND, UINT, UINT_PTR, DWORD)
+{
+    ++g_timerCalls;
+}
+
+// Calls of the timer's procedure while this thread dispatches for a while.
+int TimerCallsWithin(DWORD milliseconds)
+{
+    const int before = g_timerCalls;
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < milliseconds;) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+    return g_timerCalls - before;
+}
+
+// A procedure called after its owner is gone would run on a destroyed object.
+TEST(ThreadTimerTest, RunsWhileOwnedAndStopsWhenReplacedOrDestroyed)
+{
+    UINT_PTR replacedId = 0;
+    {
+        CThreadTimer timer(10, CountTimerCall);
+        replacedId = timer.Id();
+        EXPECT_GT(TimerCallsWithin(200), 0);
+        timer = CThreadTimer(10, CountTimerCall);
+        EXPECT_FALSE(::KillTimer(nullptr, replacedId)) << "the replaced timer still ran";
+        EXPECT_GT(TimerCallsWithin(200), 0);
+    }
+    EXPECT_EQ(TimerCallsWithin(100), 0);
 }
 
 } // namespace
