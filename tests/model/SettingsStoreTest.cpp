@@ -45,6 +45,8 @@ TEST_F(SettingsStoreTest, ValuesTooLongOrOfAnotherTypeCountAsMissing)
         SetRaw(HKEY_CURRENT_USER, "Text", REG_SZ, bytes);
         EXPECT_EQ(ReadText(), read) << bytes.size();
     }
+    SetRaw(HKEY_CURRENT_USER, "Text", REG_EXPAND_SZ, std::string("%TEMP%", 7));
+    EXPECT_EQ(ReadText(), "%TEMP%") << "taken verbatim";
     SetDword(HKEY_CURRENT_USER, kPath, "Text", 1);
     EXPECT_EQ(ReadText(), "machine");
 

@@ -185,6 +185,12 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
         EXPECT_EQ(GetString(HKEY_CURRENT_USER, Key("Lark", name), "strTimeSettings"), "default") << name;
     }
     EXPECT_EQ(m_manager.GetColorSettingCount(), 2) << "Dawn and Noon";
+    // A name holding a backslash would address another key: refused, kept.
+    auto nested = std::make_unique<CTheme>();
+    nested->m_strName = "Dawn\\Nested";
+    EXPECT_FALSE(m_manager.SaveColorSetting(nested));
+    EXPECT_NE(nested, nullptr);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dawn\\Nested")));
     ASSERT_TRUE(Load("Lark"));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 3) << "Unlisted is listed now";
 }
@@ -253,6 +259,7 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
     EXPECT_FALSE(m_manager.SetActiveColorSetting(&own, false));
     EXPECT_TRUE(m_manager.DeleteColorSetting(&own, true));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dusk")));
+    EXPECT_FALSE(m_manager.DeleteColorSetting(nullptr, false));
     CTheme* custom = m_manager.GetCustomSetting();
     EXPECT_FALSE(m_manager.DeleteColorSetting(custom, true));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark")));
