@@ -1,7 +1,7 @@
 #include "color/ColorBar.h"
 
 #include "color/ColorConversions.h"
-#include "color/SolidFill.h"
+#include "framework/SolidFill.h"
 
 void CColorBar::OnPaint()
 {

@@ -4,7 +4,7 @@
 #include "color/ColorConversions.h"
 #include "color/ColorCtrl.h"
 #include "color/ColorPickerDlg.h"
-#include "color/SolidFill.h"
+#include "framework/SolidFill.h"
 #include "framework/GdiHandles.h"
 
 void CColorBox::SetColor(HsbColor* color)

@@ -2,7 +2,7 @@
 
 #include "color/ColorChanged.h"
 #include "color/ColorField.h"
-#include "color/SolidFill.h"
+#include "framework/SolidFill.h"
 #include "framework/GdiHandles.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "color/FieldPainter.h"
 
-#include "color/SolidFill.h"
+#include "framework/SolidFill.h"
 
 #include <new>
 

@@ -1,6 +1,7 @@
 #include "frontend/BusinessScreen.h"
 
 #include "framework/GdiHandles.h"
+#include "framework/SolidFill.h"
 
 #include <string>
 
@@ -13,18 +14,6 @@ constexpr int kButtonSize = 24;
 constexpr int kLineHeight = 24;
 constexpr int kLabelWidth = 90;
 constexpr int kFieldWidth = 180;
-
-void Fill(HDC dc, const RECT& rect, COLORREF color)
-{
-    CBrush brush(::CreateSolidBrush(color));
-    ::FillRect(dc, &rect, brush.Get());
-}
-
-void Frame(HDC dc, const RECT& rect, COLORREF color)
-{
-    CBrush brush(::CreateSolidBrush(color));
-    ::FrameRect(dc, &rect, brush.Get());
-}
 
 void Text(HDC dc, int x, int y, const std::string& text, COLORREF color)
 {
@@ -39,14 +28,14 @@ RECT Panel(const RECT& area)
 
 void PaintToolbar(HDC dc, const RECT& bar, const SessionColors& colors)
 {
-    Fill(dc, bar, colors[kToolbarColor]);
+    FillSolid(dc, bar, colors[kToolbarColor]);
     const char* labels[] = {"New", "Open", "Save", "Print", "Find", "Help"};
     int x = bar.left + 6;
     for (const char* label : labels) {
         const RECT button = {x, bar.top + (kToolbarHeight - kButtonSize) / 2, x + kButtonSize * 2,
                              bar.top + (kToolbarHeight + kButtonSize) / 2};
-        Fill(dc, button, colors[kFieldColor]);
-        Frame(dc, button, colors[kTextColor]);
+        FillSolid(dc, button, colors[kFieldColor]);
+        FrameSolid(dc, button, colors[kTextColor]);
         Text(dc, button.left + 6, button.top + 5, label, colors[kTextColor]);
         x = button.right + 6;
     }
@@ -62,8 +51,8 @@ void PaintFields(HDC dc, int left, int top, const SessionColors& colors)
     for (const auto& field : fields) {
         Text(dc, left, y + 4, field[0], colors[kTextColor]);
         const RECT box = {left + kLabelWidth, y, left + kLabelWidth + kFieldWidth, y + kLineHeight - 4};
-        Fill(dc, box, colors[kFieldColor]);
-        Frame(dc, box, colors[kToolbarColor]);
+        FillSolid(dc, box, colors[kFieldColor]);
+        FrameSolid(dc, box, colors[kToolbarColor]);
         Text(dc, box.left + 4, y + 4, field[1], colors[kTextColor]);
         y += kLineHeight;
     }
@@ -77,7 +66,7 @@ void PaintTable(HDC dc, const RECT& table, const SessionColors& colors)
                              {"50", "Anchor chain, 10 m", "2", "88.00"}, {"60", "Buoy, orange", "6", "21.50"}};
     const int widths[] = {50, 200, 50, 70};
     RECT line = {table.left, table.top, table.right, table.top + kLineHeight};
-    Fill(dc, line, colors[kHeaderColor]);
+    FillSolid(dc, line, colors[kHeaderColor]);
     int x = table.left + 6;
     for (int c = 0; c < 4; ++c) {
         Text(dc, x, line.top + 5, header[c], colors[kWindowColor]);
@@ -88,7 +77,7 @@ void PaintTable(HDC dc, const RECT& table, const SessionColors& colors)
         OffsetRect(&line, 0, kLineHeight);
         if (line.bottom > table.bottom)
             break;
-        Fill(dc, line, colors[row++ % 2 ? kAlternateRowColor : kWindowColor]);
+        FillSolid(dc, line, colors[row++ % 2 ? kAlternateRowColor : kWindowColor]);
         x = table.left + 6;
         for (int c = 0; c < 4; ++c) {
             Text(dc, x, line.top + 5, cells[c], colors[kTextColor]);
@@ -96,7 +85,7 @@ void PaintTable(HDC dc, const RECT& table, const SessionColors& colors)
         }
     }
     const RECT drawn = {table.left, table.top, table.right, line.bottom};
-    Frame(dc, drawn, colors[kGridColor]);
+    FrameSolid(dc, drawn, colors[kGridColor]);
 }
 
 } // namespace
@@ -115,15 +104,15 @@ RECT ToolbarRect(const RECT& area)
 
 void PaintBusinessScreen(HDC dc, const RECT& area, const SessionColors& colors)
 {
-    Fill(dc, area, colors[kDesktopColor]);
+    FillSolid(dc, area, colors[kDesktopColor]);
     const RECT panel = Panel(area);
-    Fill(dc, panel, colors[kWindowColor]);
-    Frame(dc, panel, colors[kToolbarColor]);
+    FillSolid(dc, panel, colors[kWindowColor]);
+    FrameSolid(dc, panel, colors[kToolbarColor]);
 
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     CSelection font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     const RECT title = TitleRect(area);
-    Fill(dc, title, colors[kTextColor]);
+    FillSolid(dc, title, colors[kTextColor]);
     Text(dc, title.left + 8, title.top + 7, "Sales Order 4711 - Harbour Supplies Ltd.", colors[kWindowColor]);
     PaintToolbar(dc, ToolbarRect(area), colors);
 
