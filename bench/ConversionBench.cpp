@@ -1,7 +1,7 @@
 // Speed of HsvToRgb, the conversion run once per pixel of the colour fields:
 // nanoseconds per call, and the ratio to a floor measured in the same run
 // (the same loop calling a function that only stores its inputs).
-#include "color/ColorConversions.h"
+#include "model/ColorConversions.h"
 
 #include <algorithm>
 #include <chrono>

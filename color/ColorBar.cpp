@@ -1,7 +1,7 @@
 #include "color/ColorBar.h"
 
-#include "color/ColorConversions.h"
 #include "framework/SolidFill.h"
+#include "model/ColorConversions.h"
 
 void CColorBar::OnPaint()
 {

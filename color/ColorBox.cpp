@@ -1,11 +1,11 @@
 #include "color/ColorBox.h"
 
 #include "color/ColorChanged.h"
-#include "color/ColorConversions.h"
 #include "color/ColorCtrl.h"
 #include "color/ColorPickerDlg.h"
-#include "framework/SolidFill.h"
 #include "framework/GdiHandles.h"
+#include "framework/SolidFill.h"
+#include "model/ColorConversions.h"
 
 void CColorBox::SetColor(HsbColor* color)
 {

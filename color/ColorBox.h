@@ -2,8 +2,8 @@
 // on a double-click, lets the user pick a new one in the colour picker.
 #pragma once
 
-#include "color/HsbColor.h"
 #include "framework/Wnd.h"
+#include "model/HsbColor.h"
 
 class CColorBox : public CWnd {
 public:

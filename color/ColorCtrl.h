@@ -6,8 +6,8 @@
 
 #include "color/ColorBar.h"
 #include "color/ColorBox.h"
-#include "color/HsbColor.h"
 #include "framework/ScrollBar.h"
+#include "model/HsbColor.h"
 
 #include <string>
 

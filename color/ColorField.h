@@ -3,7 +3,7 @@
 // sits. Saturation grows from left to right, brightness from bottom to top.
 #pragma once
 
-#include "color/ColorConversions.h"
+#include "model/ColorConversions.h"
 
 #include <cstdint>
 

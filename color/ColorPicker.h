@@ -5,9 +5,9 @@
 #pragma once
 
 #include "color/FieldPainter.h"
-#include "color/HsbColor.h"
 #include "framework/MouseCapture.h"
 #include "framework/Wnd.h"
+#include "model/HsbColor.h"
 
 class CColorPicker : public CWnd {
 public:

@@ -1,8 +1,8 @@
 #include "color/ColorPickerDlg.h"
 
 #include "color/ColorChanged.h"
-#include "frame/TextCatalogue.h"
 #include "resource.h"
+#include "services/TextCatalogue.h"
 
 CColorPickerDlg::CColorPickerDlg(int hue, int saturation, int brightness, CWnd* parent)
     : CDialog(IDD_COLORPICKER, parent),

@@ -6,8 +6,8 @@
 
 #include "color/ColorCtrl.h"
 #include "color/ColorPicker.h"
-#include "color/HsbColor.h"
 #include "framework/Dialog.h"
+#include "model/HsbColor.h"
 
 #include <string>
 

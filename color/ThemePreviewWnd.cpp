@@ -1,7 +1,7 @@
 #include "color/ThemePreviewWnd.h"
 
-#include "frame/MakerLibraries.h"
 #include "framework/ModuleState.h"
+#include "services/MakerLibraries.h"
 
 #include <shlwapi.h>
 

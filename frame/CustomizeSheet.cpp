@@ -1,8 +1,8 @@
 #include "frame/CustomizeSheet.h"
 
-#include "frame/Globals.h"
 #include "framework/ModuleState.h"
 #include "resource.h"
+#include "services/Globals.h"
 
 CCustomizeSheet::CCustomizeSheet(UINT captionId, CWnd* parent, UINT selectPage)
     : CPropertySheet(captionId, parent, selectPage), m_hIcon(LoadSheetIcon())

@@ -3,14 +3,14 @@
 #include "frame/qorthmcust.h"
 
 #include "frame/CustomizeSheet.h"
-#include "frame/Globals.h"
-#include "frame/TextCatalogue.h"
 #include "framework/ModuleState.h"
 #include "model/SettingsStore.h"
 #include "model/SmcRendering.h"
 #include "model/ThemeManager.h"
 #include "pages/GeneralPage.h"
 #include "pages/ThemesPage.h"
+#include "services/Globals.h"
+#include "services/TextCatalogue.h"
 
 namespace {
 

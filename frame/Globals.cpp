@@ -1,6 +1,7 @@
-// The process-wide objects, defined in one place so that they are built in
-// this order when the module loads and destroyed in the reverse order.
-#include "frame/Globals.h"
+// The process-wide objects, defined in one translation unit so that they are
+// built in this order when the module loads and destroyed in the reverse
+// order.
+#include "services/Globals.h"
 
 #include "frame/QorthmcustApp.h"
 #include "model/ThemeManager.h"

@@ -1,7 +1,7 @@
 #include "frame/QorthmcustApp.h"
 
-#include "frame/Globals.h"
-#include "frame/MakerLibraries.h"
+#include "services/Globals.h"
+#include "services/MakerLibraries.h"
 
 #include <cstring>
 

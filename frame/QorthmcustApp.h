@@ -9,3 +9,6 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 };
+
+// The module's one application object.
+extern CQorthmcustApp theApp;

@@ -1,6 +1,6 @@
 #include "model/Notification.h"
 
-#include "frame/Globals.h"
+#include "services/Globals.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
 #include "model/ScheduleTimer.h"
 
-#include "frame/Globals.h"
-#include "frame/MakerLibraries.h"
-#include "frame/TextCatalogue.h"
+#include "model/LibraryColors.h"
 #include "model/Notification.h"
 #include "model/Schedule.h"
 #include "model/ThemeManager.h"
+#include "services/Globals.h"
+#include "services/TextCatalogue.h"
 
 #include <ctime>
 

@@ -7,8 +7,8 @@
 // hexadecimal digits (red, green, blue): 138 characters.
 #pragma once
 
-#include "color/ColorConversions.h"
-#include "color/HsbColor.h"
+#include "model/ColorConversions.h"
+#include "model/HsbColor.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "model/ThemeManager.h"
 
-#include "frame/MakerLibraries.h"
 #include "model/ScheduleTimer.h"
 #include "model/SettingsStore.h"
+#include "services/MakerLibraries.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "pages/GeneralPage.h"
 
-#include "frame/TextCatalogue.h"
 #include "resource.h"
+#include "services/TextCatalogue.h"
 
 CGeneralPage::CGeneralPage()
     : CPropertyPage(IDD_GENERAL)

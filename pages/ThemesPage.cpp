@@ -1,7 +1,7 @@
 #include "pages/ThemesPage.h"
 
-#include "frame/TextCatalogue.h"
 #include "resource.h"
+#include "services/TextCatalogue.h"
 
 CThemesPage::CThemesPage()
     : CPropertyPage(IDD_THEMES)

@@ -3,11 +3,11 @@
 // colours. With --picker the colour picker opens at once from the
 // foreground's sample box, as a double-click would open it.
 #include "color/ColorChanged.h"
-#include "color/ColorConversions.h"
 #include "color/ColorCtrl.h"
 #include "color/ThemePreviewWnd.h"
-#include "frame/MakerLibraries.h"
-#include "frame/TextCatalogue.h"
+#include "model/ColorConversions.h"
+#include "services/MakerLibraries.h"
+#include "services/TextCatalogue.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // from a few anchor colours with the module's own colour conversions, so
 // every stored palette string reads back as the palette that was designed.
 //   make_appearance_reg > setup/appearance.reg
-#include "color/ColorConversions.h"
+#include "model/ColorConversions.h"
 
 #include <cstdio>
 #include <string>

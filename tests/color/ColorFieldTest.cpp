@@ -1,7 +1,7 @@
 // The field as numbers: every pixel against the conversion of its place under
 // both row rules; picks and markers at the edges of the arithmetic.
-#include "color/ColorConversions.h"
 #include "color/ColorField.h"
+#include "model/ColorConversions.h"
 
 #include <gtest/gtest.h>
 

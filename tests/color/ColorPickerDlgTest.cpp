@@ -3,10 +3,10 @@
 // the field working together, closed with OK or Cancel; and a control that
 // cannot be created.
 #include "color/ColorPickerDlg.h"
-#include "frame/Globals.h"
-#include "frame/MakerLibraries.h"
-#include "frame/TextCatalogue.h"
 #include "resource.h"
+#include "services/Globals.h"
+#include "services/MakerLibraries.h"
+#include "services/TextCatalogue.h"
 #include "tests/color/ColorTestWindows.h"
 #include "tests/support/ModalAnswerer.h"
 

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "color/ColorChanged.h"
-#include "color/ColorConversions.h"
 #include "color/ColorCtrl.h"
 #include "color/ColorField.h"
 #include "color/ColorPicker.h"
 #include "framework/GdiHandles.h"
 #include "framework/Wnd.h"
+#include "model/ColorConversions.h"
 
 #include <gtest/gtest.h>
 

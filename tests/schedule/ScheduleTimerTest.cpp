@@ -1,11 +1,11 @@
 // The schedule's timer procedure on the process-wide manager, with settings in
 // the real registry and days laid around the real time: what reaches the theme
 // library, and the appearance message as windows receive it from each sender.
-#include "frame/Globals.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
 #include "model/ScheduleTimer.h"
 #include "model/ThemeManager.h"
+#include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/schedule/ScheduleCases.h"
 #include "tests/schedule/ScheduleSupport.h"

@@ -1,6 +1,6 @@
 // The text catalogue: bounds, the keys asked for, defaults and separators.
-#include "frame/Globals.h"
-#include "frame/TextCatalogue.h"
+#include "services/Globals.h"
+#include "services/TextCatalogue.h"
 #include "tests/support/Journal.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // come from this catalogue: by index, translated by the text library.
 #pragma once
 
-#include "frame/TextIds.h"
+#include "services/TextIds.h"
 
 #include <string>
 

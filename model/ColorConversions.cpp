@@ -1,4 +1,4 @@
-#include "color/ColorConversions.h"
+#include "model/ColorConversions.h"
 
 #include <climits>
 #include <cmath>

@@ -4,7 +4,7 @@
 // every float-to-integer step truncates: stored palettes depend on it.
 #pragma once
 
-#include "color/HsbColor.h"
+#include "model/HsbColor.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // The colour conversions: the documented values, the domain guards, and
 // exhaustive sweeps against a plain reading of the conversion rules.
-#include "color/ColorConversions.h"
+#include "model/ColorConversions.h"
 
 #include <gtest/gtest.h>
 
