@@ -1,0 +1,35 @@
+// A combo box control.
+#pragma once
+
+#include "framework/Wnd.h"
+
+#include <vector>
+
+class CComboBox : public CWnd {
+public:
+    // Index of the new entry; CB_ERR or CB_ERRSPACE when it was not added.
+    int AddString(const std::string& text) const { return Send(CB_ADDSTRING, 0, Text(text)); }
+    // At index (-1: at the end), whatever the sorted style says.
+    int InsertString(int index, const std::string& text) const { return Send(CB_INSERTSTRING, index, Text(text)); }
+    void ResetContent() const { Send(CB_RESETCONTENT, 0, 0); }
+    int GetCount() const { return Send(CB_GETCOUNT, 0, 0); }
+    // CB_ERR when no entry is selected.
+    int GetCurSel() const { return Send(CB_GETCURSEL, 0, 0); }
+    int SetCurSel(int index) const { return Send(CB_SETCURSEL, index, 0); }
+    std::string GetLBText(int index) const
+    {
+        const int length = Send(CB_GETLBTEXTLEN, index, 0);
+        if (length < 0)
+            return {};
+        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+        Send(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+        return buffer.data();
+    }
+
+private:
+    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
+    {
+        return static_cast<int>(SendMessage(message, wParam, lParam));
+    }
+    static LPARAM Text(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+};

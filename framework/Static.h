@@ -1,0 +1,7 @@
+// A static text control.
+#pragma once
+
+#include "framework/Wnd.h"
+
+class CStatic : public CWnd {
+};
