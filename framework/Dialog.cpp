@@ -36,14 +36,31 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const CDataExchangeFailure&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
 BOOL CDialog::OnInitDialog()
 {
+    UpdateData(FALSE);
     return TRUE;
 }
 
 void CDialog::OnOK()
 {
-    EndDialog(IDOK);
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
 }
 
 void CDialog::OnCancel()

@@ -1,7 +1,10 @@
 // A modal dialog from a template of the module's resources. The object is
 // bound to its window at WM_INITDIALOG and handles messages like any CWnd.
+// Its fields reach its controls through DoDataExchange: loaded when the
+// dialog starts, taken back and checked on OK.
 #pragma once
 
+#include "framework/DataExchange.h"
 #include "framework/Wnd.h"
 
 class CDialog : public CWnd {
@@ -15,9 +18,14 @@ public:
 
     UINT GetTemplateId() const { return m_nIDTemplate; }
 
+    // Saving (TRUE) or loading the fields; FALSE when a check failed.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
 protected:
-    // Answer TRUE to let the dialog manager set the focus.
+    virtual void DoDataExchange(CDataExchange* dx);
+    // Loads the fields. Answer TRUE to let the dialog manager set the focus.
     virtual BOOL OnInitDialog();
+    // Takes the fields back and, when they pass, ends the dialog with IDOK.
     virtual void OnOK();
     virtual void OnCancel();
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

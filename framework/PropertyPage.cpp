@@ -53,7 +53,7 @@ BOOL CPropertyPage::OnSetActive()
 
 BOOL CPropertyPage::OnKillActive()
 {
-    return TRUE;
+    return UpdateData(TRUE);
 }
 
 BOOL CPropertyPage::OnApply()

@@ -28,7 +28,8 @@ public:
 
     // TRUE lets the page be shown.
     virtual BOOL OnSetActive();
-    // TRUE lets another page be shown.
+    // TRUE lets another page be shown: by default, when the fields pass
+    // their checks.
     virtual BOOL OnKillActive();
     // TRUE when the page's changes are applied; FALSE keeps the sheet open on it.
     virtual BOOL OnApply();
@@ -37,6 +38,10 @@ public:
 
 protected:
     LRESULT OnNotify(NMHDR* header) override;
+    // OK and Cancel belong to the sheet: a page's window is never ended as a
+    // dialog of its own.
+    void OnOK() override {}
+    void OnCancel() override {}
 
 private:
     friend class CPropertySheet;

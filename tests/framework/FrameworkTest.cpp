@@ -1,7 +1,9 @@
 // The framework beyond what the module's own tests use (dialogs are run by
 // the colour picker's tests): window objects bound until their window goes,
-// the boundary that no exception crosses, the module state guard, and a
-// sheet's Apply and Cancel state, and a thread timer that dies with its owner.
+// the boundary that no exception crosses, the module state guard, data
+// exchange with its checks, a sheet's Apply and Cancel state and its pages
+// that OK and Cancel leave alone, and a thread timer that dies with its owner.
+#include "framework/Dialog.h"
 #include "framework/ModuleState.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
@@ -87,6 +89,56 @@ TEST(ModuleStateTest, EnteredForTheGuardsLifetimeAndLeftAlsoWhenAnExceptionPasse
     }
 }
 
+class NameDialog : public CDialog {
+public:
+    NameDialog() : CDialog(IDD_TEST_DIALOG) {}
+    std::string name;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Text(dx, IDC_TEST_EDIT, name);
+        DDV_MaxChars(dx, name, 8);
+    }
+};
+
+// The selected part of an edit's text.
+std::string SelectedText(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return TextOf(edit).substr(start, end - start);
+}
+
+TEST(DialogTest, FieldsReachTheControlsAndOkRefusesATooLongTextWithTheApplicationsBox)
+{
+    NameDialog dialog;
+    dialog.name = "too long a name";
+    HWND edit = nullptr;
+    std::string shown;
+    bool reselected = false;
+    ModalAnswerer answerer;
+    answerer.Then(WindowWithCaption("Framework dialog"), [&](HWND hwnd) {
+        edit = ::GetDlgItem(hwnd, IDC_TEST_EDIT);
+        shown = TextOf(edit);
+        PressButton(hwnd, IDOK);
+    });
+    answerer.Then(WindowWithCaption("framework_tests"), [&](HWND box) {
+        EXPECT_EQ(StaticTexts(box).back(), "Please enter no more than 8 characters.");
+        ::SendMessageA(box, WM_COMMAND, IDOK, 0);
+        // The refused text comes back selected, for retyping.
+        for (int tries = 0; tries < 400 && !reselected; ++tries, ::Sleep(5))
+            reselected = SelectedText(edit) == "too long a name";
+        ::SetWindowTextA(edit, "short");
+        PressButton(::GetParent(edit), IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(answerer.Wait());
+    EXPECT_EQ(shown, "too long a name") << "a longer text set beforehand is shown whole";
+    EXPECT_TRUE(reselected);
+    EXPECT_EQ(dialog.name, "short");
+}
+
 class TestPage : public CPropertyPage {
 public:
     TestPage() : CPropertyPage(IDD_TEST_PAGE) {}
@@ -105,7 +157,7 @@ TEST(PropertySheetTest, ModifiedEnablesApplyCancelToCloseDisablesCancelAndARefus
     CPropertySheet sheet("Framework sheet");
     TestPage page;
     sheet.AddPage(&page);
-    bool applyBefore = true, applyModified = false, openAfterRefusal = false, cancelAfter = true;
+    bool applyBefore = true, applyModified = false, pageKept = false, openAfterRefusal = false, cancelAfter = true;
     std::string okText;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption("Framework sheet"), [&](HWND hwnd) {
@@ -114,8 +166,12 @@ TEST(PropertySheetTest, ModifiedEnablesApplyCancelToCloseDisablesCancelAndARefus
         applyBefore = enabled(applyButton);
         page.SetModified();
         applyModified = enabled(applyButton);
-        PressSheetButton(hwnd, PSBTN_OK);
-        ::Sleep(200);
+        HWND pageWindow = page.GetSafeHwnd();
+        for (WPARAM command : {IDOK, IDCANCEL})
+            ::SendMessageA(pageWindow, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        pageKept = ::IsWindow(pageWindow) && CWnd::FromHandle(pageWindow) == &page;
+        // Sent: it returns when the press has been handled.
+        ::SendMessageA(hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
         openAfterRefusal = ::IsWindowVisible(hwnd) != FALSE;
         page.CancelToClose();
         cancelAfter = enabled(IDCANCEL);
@@ -127,6 +183,7 @@ TEST(PropertySheetTest, ModifiedEnablesApplyCancelToCloseDisablesCancelAndARefus
     EXPECT_TRUE(answerer.Wait());
     EXPECT_FALSE(applyBefore);
     EXPECT_TRUE(applyModified);
+    EXPECT_TRUE(pageKept) << "OK and Cancel reaching a page end only the sheet";
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(page.applies, 2);
     EXPECT_FALSE(cancelAfter);
