@@ -1,0 +1,58 @@
+#include "model/InstalledThemes.h"
+
+#include "framework/RegKey.h"
+#include "model/SettingsStore.h"
+
+#include <mbstring.h>
+#include <shlwapi.h>
+
+namespace {
+
+const DWORD kThemeNameBufferSize = 256;
+const DWORD kPathBufferSize = 260;
+const char kDefaultSuffix[] = " (default)";
+
+bool HasThemeFolder(HKEY themes, const char* name)
+{
+    CRegKey theme;
+    if (theme.Open(themes, name, KEY_READ) != ERROR_SUCCESS)
+        return false;
+    const std::optional<std::string> path = settings::ReadString(theme.Get(), "Path", kPathBufferSize);
+    return path && ::PathIsDirectoryA(path->c_str());
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> InstalledThemes()
+{
+    CRegKey themes;
+    if (themes.Open(HKEY_CURRENT_USER, settings::kThemesKey, KEY_ENUMERATE_SUB_KEYS)
+        != ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<std::string> names;
+    char name[kThemeNameBufferSize];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = kThemeNameBufferSize;
+        const LONG result = ::RegEnumKeyExA(themes.Get(), index, name, &length, nullptr, nullptr,
+                                            nullptr, nullptr);
+        if (result == ERROR_MORE_DATA)
+            continue;
+        if (result != ERROR_SUCCESS)
+            break;
+        if (HasThemeFolder(themes.Get(), name))
+            names.emplace_back(name, length);
+    }
+    return names;
+}
+
+std::string ThemeEntryName(const std::string& entryText)
+{
+    return entryText.substr(0, entryText.find(kDefaultSuffix));
+}
+
+bool SameThemeName(const std::string& a, const std::string& b)
+{
+    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
+                      reinterpret_cast<const unsigned char*>(b.c_str()))
+           == 0;
+}

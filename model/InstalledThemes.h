@@ -1,0 +1,21 @@
+// The visual themes the user can choose: the subkeys of the user's Themes key
+// whose Path names an existing folder. Both pages of the sheet list them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Theme names in the registry's enumeration order, never sorted. A subkey
+// that cannot be opened, has no Path or whose folder is missing is left out,
+// and so is one whose name does not fit 256 bytes (the enumeration goes on
+// past it). None when the user's Themes key cannot be opened.
+std::optional<std::vector<std::string>> InstalledThemes();
+
+// The theme a list entry stands for: its text up to " (default)" when that
+// occurs in it.
+std::string ThemeEntryName(const std::string& entryText);
+
+// Theme names compare ignoring letter case, character by character in the
+// ANSI code page (multi-byte aware).
+bool SameThemeName(const std::string& a, const std::string& b);
