@@ -1,10 +1,569 @@
 #include "pages/ThemesPage.h"
 
+#include "color/ColorChanged.h"
+#include "framework/GdiHandles.h"
+#include "framework/PropertySheet.h"
+#include "model/InstalledThemes.h"
+#include "model/Notification.h"
+#include "model/Schedule.h"
+#include "model/SettingsStore.h"
+#include "model/ThemeManager.h"
 #include "resource.h"
+#include "services/Globals.h"
+#include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
+
+namespace {
+
+const HsbColor kInitialAnchor = {220, 23, 73};
+const RECT kCreationRect = {0, 0, 10, 10};
+const char kSystemDependent[] = "System Dependent";
+const int kThemeBufferSize = 256;
+const DWORD kSystemDefaultBufferSize = 260;
+
+// The layout inside the "Color setting" group box, in pixels.
+const int kGroupCaption = 12;   // the box's caption row
+const int kGroupInset = 8;
+const int kColumn = 208;        // the left and the right column
+const int kPreviewHeight = 143;
+const int kRowHeight = 20;
+const int kButtonHeight = 23;   // also the setting's name
+const int kGap = 4;             // between rows
+const int kButtonSideGap = 10;  // between the buttons and the columns
+const int kColorGap = 8;        // between the list and the colour controls
+const int kColorHeight = 80;
+const int kLinkBox = 16;
+const int kLinkBoxDrop = 40;    // below the colour controls' top
+const int kTimeHeight = 60;
+const int kStartLeft = 70;      // the radio buttons, into the right column
+const int kStartRight = 120;
+const int kEndLeft = 130;
+const int kEndRight = 200;
+const int kShiftByLeft = 108;   // the "Day" list, into the left column
+const int kDropDownHeight = 150;
+const int kTimeButtonWidth = 40;
+
+const DWORD kChild = WS_CHILD | WS_VISIBLE;
+const DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT;
+const DWORD kCheckBoxStyle = BS_CHECKBOX | WS_TABSTOP;
+const DWORD kPushButtonStyle = BS_PUSHBUTTON | WS_TABSTOP;
+const DWORD kNameStyle = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE;
+
+int Check(BOOL on)
+{
+    return on ? BST_CHECKED : BST_UNCHECKED;
+}
+
+// The name of the library's active theme; "System Dependent" stands for the
+// system's default theme.
+std::string ActiveThemeName()
+{
+    char buffer[kThemeBufferSize] = {};
+    RmGetActiveTheme(buffer, kThemeBufferSize);
+    buffer[kThemeBufferSize - 1] = '\0';
+    if (!SameThemeName(buffer, kSystemDependent))
+        return buffer;
+    return settings::ReadUserThenMachineString(settings::kThemesKey, "SystemDefault", kSystemDefaultBufferSize)
+        .value_or("");
+}
+
+LibraryColors MainColors(const CTheme& setting)
+{
+    ColorList colors = {};
+    setting.GetMainColors(colors);
+    return ToLibraryColors(colors);
+}
+
+LibraryColors ShiftColors(const CTheme& setting)
+{
+    ColorList colors = {};
+    setting.GetShiftColors(colors);
+    return ToLibraryColors(colors);
+}
+
+void DrawLabel(HDC dc, const std::string& text, RECT rect, UINT alignment)
+{
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_VCENTER | alignment);
+}
+
+} // namespace
 
 CThemesPage::CThemesPage()
     : CPropertyPage(IDD_THEMES)
+    , m_pWorkSetting(std::make_unique<CTheme>())
+    , m_pCustom(g_themeManager.GetCustomSetting())
+    , m_hsbForeStart(kInitialAnchor)
+    , m_hsbBackStart(kInitialAnchor)
+    , m_hsbForeEnd(kInitialAnchor)
+    , m_hsbBackEnd(kInitialAnchor)
 {
     SetTitle(GetTextString(DLG_THEMES_CAPTION));
+    g_themeManager.m_bScheduleSuspended = true;
+}
+
+CThemesPage::~CThemesPage()
+{
+    g_themeManager.m_bScheduleSuspended = false;
+}
+
+// --- creation, layout and the theme list -----------------------------------
+
+bool CThemesPage::CreateButton(CButton& button, UINT id, DWORD style, const std::string& caption)
+{
+    if (!button.Create("BUTTON", caption.c_str(), kChild | style, kCreationRect, this, id))
+        return false;
+    button.SetFont(m_hFont, FALSE);
+    return true;
+}
+
+bool CThemesPage::CreateControls()
+{
+    HWND sheet = GetParent();
+    m_hFont = sheet ? reinterpret_cast<HFONT>(::SendMessageA(sheet, WM_GETFONT, 0, 0)) : nullptr;
+    if (!m_hFont)
+        return false;
+    SetFont(m_hFont, FALSE);
+    const char* const ours = CWnd::DefaultClassName();
+    const std::string colon = GetTextString(TXT_COLON);
+    const std::string foreground = GetTextString(TXT_TEXT_COLOR_FORE) + colon;
+    const std::string background = GetTextString(TXT_TEXT_COLOR_BACK) + colon;
+    m_ctlForeground.SetLabel(foreground);
+    m_ctlForeground.SetColor(&m_hsbForeStart);
+    m_ctlBackground.SetLabel(background);
+    m_ctlBackground.SetColor(&m_hsbBackStart);
+    m_timeForeground.SetLabel(foreground);
+    m_timeForeground.SetColors(&m_hsbForeStart, &m_hsbForeEnd);
+    m_timeBackground.SetLabel(background);
+    m_timeBackground.SetColors(&m_hsbBackStart, &m_hsbBackEnd);
+
+    if (!m_lstSettings.Create("LISTBOX", "", kChild | kListStyle, kCreationRect, this, kSettingsListId))
+        return false;
+    m_lstSettings.SetFont(m_hFont, FALSE);
+    if (!CreateButton(m_chkActivate, kActivateId, kCheckBoxStyle, GetTextString(TXT_TEXT_ACTIVATE)))
+        return false;
+    m_chkActivate.SetCheck(BST_UNCHECKED);
+    if (!CreateButton(m_btnSaveAs, kSaveAsId, kPushButtonStyle, GetTextString(TXT_TEXT_SAVEAS))
+        || !CreateButton(m_btnDelete, kDeleteId, kPushButtonStyle, GetTextString(TXT_TEXT_DELETE))
+        || !CreateButton(m_btnRestore, kRestoreId, kPushButtonStyle, GetTextString(TXT_TEXT_RESET))
+        || !CreateButton(m_chkLink, kLinkId, kCheckBoxStyle | WS_GROUP, ""))
+        return false;
+    m_chkLink.SetCheck(Check(m_bLinked));
+    if (!m_stcSettingName.Create("STATIC", "", kChild | kNameStyle, kCreationRect, this, kSettingNameId)
+        || !m_wndPreview.Create(ours, "", kChild, kCreationRect, this, kPreviewId))
+        return false;
+    m_stcSettingName.SetFont(m_hFont, FALSE);
+    m_wndPreview.SetFont(m_hFont, FALSE);
+    if (!CreateButton(m_rdoStart, kStartId, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, GetTextString(TXT_TEXT_START)))
+        return false;
+    m_rdoStart.SetCheck(Check(!m_bEditEnd));
+    if (!CreateButton(m_rdoEnd, kEndId, BS_AUTORADIOBUTTON | WS_TABSTOP, GetTextString(TXT_TEXT_END)))
+        return false;
+    m_rdoEnd.SetCheck(Check(m_bEditEnd));
+    if (!m_ctlForeground.Create(ours, "", kChild, kCreationRect, this, kForegroundId)
+        || !m_ctlBackground.Create(ours, "", kChild, kCreationRect, this, kBackgroundId)
+        || !m_timeForeground.Create(ours, "", kChild, kCreationRect, this, kTimeCtrlId)
+        || !m_timeBackground.Create(ours, "", kChild, kCreationRect, this, kTimeCtrlId)
+        || !m_cboShiftBy.Create("COMBOBOX", "", kChild | CBS_DROPDOWNLIST | WS_TABSTOP, kCreationRect, this,
+                                kShiftById))
+        return false;
+    m_cboShiftBy.SetFont(m_hFont, FALSE);
+    m_cboShiftBy.AddString(GetTextString(TXT_DAY));
+    m_cboShiftBy.SetCurSel(0);
+    if (!CreateButton(m_btnDayStart, kDayStartId, kPushButtonStyle, "")
+        || !CreateButton(m_btnDayEnd, kDayEndId, kPushButtonStyle, ""))
+        return false;
+    if (g_themeManager.GetDisableSetting())
+        EnableEditing(FALSE);
+    return true;
+}
+
+BOOL CThemesPage::OnInitDialog()
+{
+    // A dialog's procedure sees no WM_CREATE: the page makes its controls as
+    // soon as it is bound, and without them there is no page.
+    if (!CreateControls()) {
+        DestroyWindow();
+        return FALSE;
+    }
+    CPropertyPage::OnInitDialog();
+    m_cboThemes.Attach(GetDlgItem(IDC_THEMES_THEMES));
+    QorCopyRegKey(HKEY_LOCAL_MACHINE, settings::kThemesKey, HKEY_CURRENT_USER, settings::kThemesKey, "", "", 0);
+    if (!g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, settings::kThemesKey))
+        return FALSE;
+    if (const CTheme* active = g_themeManager.GetActiveColorSetting()) {
+        RmApplyColorsNoRegSave(MainColors(*active).data());
+        if (active->m_bTimeActivated)
+            g_themeManager.ApplyScheduleNow();
+    }
+    FillThemeList();
+    ::SetWindowTextA(GetDlgItem(IDC_THEMES_THEME_GROUP), GetText(TXT_THEME_SETTING));
+    ::SetWindowTextA(GetDlgItem(IDC_THEMES_THEME_LABEL), GetText(TXT_ACTIVE_THEME));
+    ::SetWindowTextA(GetDlgItem(IDC_THEMES_SETTING_GROUP), GetText(TXT_COLOR_SETTING));
+    LayoutControls();
+    return TRUE;
+}
+
+void CThemesPage::FillThemeList()
+{
+    const std::optional<std::vector<std::string>> themes = InstalledThemes();
+    if (!themes)
+        return;
+    // Inserted, not added: the list keeps the registry's order although its
+    // template asks for sorting.
+    for (const std::string& theme : *themes)
+        m_cboThemes.InsertString(-1, theme);
+    m_cboThemes.SetCurSel(0);
+    m_strThemeName = ActiveThemeName();
+    for (int entry = 0; entry < m_cboThemes.GetCount(); ++entry) {
+        if (SameThemeName(ThemeEntryName(m_cboThemes.GetLBText(entry)), m_strThemeName)) {
+            m_cboThemes.SetCurSel(entry);
+            break;
+        }
+    }
+    RmLoadNewTheme(m_strThemeName.c_str());
+}
+
+void CThemesPage::LayoutControls()
+{
+    RECT group = {};
+    ::GetWindowRect(GetDlgItem(IDC_THEMES_SETTING_GROUP), &group);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&group), 2);
+    const int left = group.left + kGroupInset;
+    const int top = group.top + kGroupCaption + kGroupInset;
+    const int right = group.right - kGroupInset;
+    const int rightColumn = right - kColumn;
+
+    const RECT name = {left, top, left + kColumn, top + kButtonHeight};
+    const RECT preview = {rightColumn, top, right, top + kPreviewHeight};
+    const RECT list = {left, name.bottom + kGap, left + kColumn, preview.bottom};
+    const RECT saveAs = {list.right + kButtonSideGap, top, preview.left - kButtonSideGap, top + kButtonHeight};
+    const RECT remove = {saveAs.left, saveAs.bottom + kGap, saveAs.right, saveAs.bottom + kGap + kButtonHeight};
+    const RECT restore = {saveAs.left, remove.bottom + kGap, saveAs.right, remove.bottom + kGap + kButtonHeight};
+    const RECT foreground = {left, list.bottom + kColorGap, left + kColumn, list.bottom + kColorGap + kColorHeight};
+    const RECT background = {rightColumn, foreground.top, right, foreground.bottom};
+    const int linkLeft = foreground.right + (background.left - foreground.right - kLinkBox) / 2;
+    const int linkTop = foreground.top + kLinkBoxDrop;
+    const int activateTop = foreground.bottom + kGap;
+    const int activateBottom = activateTop + kRowHeight;
+    const int timeTop = activateBottom + kGap;
+    const int shiftTop = timeTop + kTimeHeight + kGap;
+    const int shiftBottom = shiftTop + kRowHeight;
+
+    m_stcSettingName.Place(name);
+    m_lstSettings.Place(list);
+    m_wndPreview.Place(preview);
+    m_btnSaveAs.Place(saveAs);
+    m_btnDelete.Place(remove);
+    m_btnRestore.Place(restore);
+    m_chkActivate.Place(RECT{left, activateTop, left + kColumn, activateBottom});
+    m_rdoStart.Place(RECT{rightColumn + kStartLeft, activateTop, rightColumn + kStartRight, activateBottom});
+    m_rdoEnd.Place(RECT{rightColumn + kEndLeft, activateTop, rightColumn + kEndRight, activateBottom});
+    m_ctlForeground.Place(foreground);
+    m_ctlBackground.Place(background);
+    m_chkLink.Place(RECT{linkLeft, linkTop, linkLeft + kLinkBox, linkTop + kLinkBox});
+    m_timeForeground.Place(RECT{left, timeTop, left + kColumn, timeTop + kTimeHeight});
+    m_timeBackground.Place(RECT{rightColumn, timeTop, right, timeTop + kTimeHeight});
+    m_cboShiftBy.Place(RECT{left + kShiftByLeft, shiftTop, left + kColumn, shiftTop + kDropDownHeight});
+    m_btnDayStart.Place(RECT{rightColumn, shiftTop, rightColumn + kTimeButtonWidth, shiftBottom});
+    m_btnDayEnd.Place(RECT{right - kTimeButtonWidth, shiftTop, right, shiftBottom});
+
+    m_rcAdjustLabel = RECT{rightColumn, activateTop, right, activateBottom};
+    m_rcLinkLabel = RECT{foreground.right, linkTop - kRowHeight, background.left, linkTop - kGap};
+    m_rcShiftLabel = RECT{left, shiftTop, right, shiftBottom};
+}
+
+BOOL CThemesPage::OnSetActive()
+{
+    g_themeManager.Reload(m_strThemeName.c_str(), nullptr, HKEY_CURRENT_USER, settings::kThemesKey);
+    if (CTheme* active = g_themeManager.GetActiveColorSetting()) {
+        FillSettingsList(active);
+        SelectColorSetting(active, FALSE);
+    }
+    SetEditEnd(m_bEditEnd);
+    m_wndPreview.LoadPreviewBitmap(m_strThemeName.c_str());
+    return CPropertyPage::OnSetActive();
+}
+
+void CThemesPage::FillSettingsList(const CTheme* active)
+{
+    m_lstSettings.ResetContent();
+    for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
+        CTheme* setting = g_themeManager.GetColorSetting(index);
+        if (!setting)
+            continue;
+        const int entry = m_lstSettings.AddString(setting->GetName());
+        if (entry < 0)
+            continue;
+        m_lstSettings.SetItemDataPtr(entry, setting);
+        if (setting == active)
+            m_lstSettings.SetCurSel(entry);
+    }
+}
+
+void CThemesPage::OnThemeSelEndOk()
+{
+    const int entry = m_cboThemes.GetCurSel();
+    if (entry == CB_ERR)
+        return;
+    const std::string theme = ThemeEntryName(m_cboThemes.GetLBText(entry));
+    if (theme == m_strThemeName)
+        return;
+    m_strThemeName = theme;
+    RmLoadNewTheme(theme.c_str());
+    if (CPropertySheet* sheet = GetSheet()) {
+        sheet->SetActivePage(this);
+        OnApply();
+        sheet->RedrawNow();
+    }
+    RedrawNow();
+}
+
+void CThemesPage::EnableEditing(BOOL enable)
+{
+    m_ctlForeground.EnableWindow(enable);
+    m_ctlBackground.EnableWindow(enable);
+    m_chkLink.EnableWindow(enable);
+    m_chkActivate.EnableWindow(enable);
+    m_btnSaveAs.EnableWindow(enable);
+    m_btnDelete.EnableWindow(enable && DeleteCanAct());
+    m_btnRestore.EnableWindow(enable);
+}
+
+void CThemesPage::OnPaint()
+{
+    const CPaintDC dc(m_hWnd);
+    ::SetBkMode(dc.Get(), TRANSPARENT);
+    const CSelection font(dc.Get(), m_hFont);
+    if (m_bTimeActivated) {
+        DrawLabel(dc.Get(), GetTextString(TXT_TEXT_ADJUST), m_rcAdjustLabel, DT_LEFT);
+        DrawLabel(dc.Get(), GetTextString(TXT_TEXT_SHIFTBY), m_rcShiftLabel, DT_LEFT);
+    }
+    DrawLabel(dc.Get(), GetTextString(TXT_LINK), m_rcLinkLabel, DT_CENTER);
+}
+
+BOOL CThemesPage::OnCommand(UINT id, UINT code, HWND control)
+{
+    if (id == kSettingsListId && code == LBN_SELCHANGE)
+        OnSelChangeSettings();
+    else if (id == kLinkId && code == BN_CLICKED)
+        OnLinkClicked();
+    else if (id == IDC_THEMES_THEMES && code == CBN_SELENDOK)
+        OnThemeSelEndOk();
+    else
+        return CPropertyPage::OnCommand(id, code, control);
+    return TRUE;
+}
+
+LRESULT CThemesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETFONT && m_hFont)
+        return reinterpret_cast<LRESULT>(m_hFont);
+    if (message == WM_COLOR_CHANGED)
+        return OnColorChanged(wParam);
+    return CPropertyPage::OnMessage(message, wParam, lParam);
+}
+
+// --- selection, editing and preview -----------------------------------------
+
+void CThemesPage::SelectColorSetting(CTheme* setting, BOOL modified)
+{
+    if (!setting)
+        return;
+    m_pSelected = setting;
+    SetCustomized(FALSE);
+    m_pWorkSetting->Copy(*setting);
+    ReadAnchors();
+    if (const auto times = SplitTimeSettings(m_pWorkSetting->GetTimeSettings(), GetTextString(TXT_SEMICOLON))) {
+        m_strDayStart = times->start;
+        m_strDayEnd = times->end;
+    }
+    ShowTimeControls(m_pWorkSetting->m_bTimeActivated);
+    const std::string name = m_pWorkSetting->GetName();
+    m_stcSettingName.SetWindowText(name.empty() ? GetTextString(TXT_CUSTOM_THEME) : name);
+    SetCustomized(FALSE);
+    if (modified)
+        SetModified(TRUE);
+    RefreshPreview();
+}
+
+void CThemesPage::ReadAnchors()
+{
+    m_hsbForeStart = m_pWorkSetting->GetMainForeground();
+    m_hsbBackStart = m_pWorkSetting->GetMainBackground();
+    m_hsbForeEnd = m_pWorkSetting->GetShiftForeground();
+    m_hsbBackEnd = m_pWorkSetting->GetShiftBackground();
+    m_nHueDiffStart = m_hsbBackStart.hue - m_hsbForeStart.hue;
+    m_nHueDiffEnd = m_hsbBackEnd.hue - m_hsbForeEnd.hue;
+    for (HsbColor* anchor : {&m_hsbForeStart, &m_hsbBackStart, &m_hsbForeEnd, &m_hsbBackEnd})
+        WrapHue(*anchor);
+}
+
+void CThemesPage::WriteAnchors()
+{
+    m_pWorkSetting->SetMainForeground(m_hsbForeStart.hue, m_hsbForeStart.saturation, m_hsbForeStart.brightness);
+    m_pWorkSetting->SetMainBackground(m_hsbBackStart.hue, m_hsbBackStart.saturation, m_hsbBackStart.brightness);
+    m_pWorkSetting->SetShiftForeground(m_hsbForeEnd.hue, m_hsbForeEnd.saturation, m_hsbForeEnd.brightness);
+    m_pWorkSetting->SetShiftBackground(m_hsbBackEnd.hue, m_hsbBackEnd.saturation, m_hsbBackEnd.brightness);
+}
+
+void CThemesPage::SetCustomized(BOOL customized)
+{
+    if (!customized) {
+        SetDeleteEnabled(!g_themeManager.GetDisableSetting() && DeleteCanAct());
+        m_bCustomized = FALSE;
+        return;
+    }
+    SetModified(TRUE);
+    m_bCustomized = TRUE;
+    m_lstSettings.SetCurSel(-1);
+    SetDeleteEnabled(false);
+    const std::string name = m_pWorkSetting->GetName();
+    if (name.empty())
+        return;  // the custom setting, or derived already
+    m_stcSettingName.SetWindowText(GetTextString(TXT_CUSTOM_DERIVED_FROM) + name);
+    m_strDerivedFrom = name;
+    m_pWorkSetting->m_strName.clear();
+    m_pSelected = m_pCustom;
+}
+
+bool CThemesPage::DeleteCanAct() const
+{
+    return m_pSelected && m_pSelected != m_pCustom && !m_pSelected->m_bWriteProtected;
+}
+
+void CThemesPage::SetDeleteEnabled(bool enable)
+{
+    // Switched while the button counts as hidden, so that the switch itself
+    // paints nothing; then painted once.
+    const BOOL visible = SetVisibleFlag(m_btnDelete, FALSE);
+    m_btnDelete.EnableWindow(enable);
+    SetVisibleFlag(m_btnDelete, visible);
+    m_btnDelete.RedrawNow();
+}
+
+BOOL CThemesPage::SetVisibleFlag(const CWnd& window, BOOL visible)
+{
+    HWND hwnd = window.GetSafeHwnd();
+    const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+    const LONG_PTR bit = WS_VISIBLE;
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, visible ? (style | bit) : (style & ~bit));
+    return (style & bit) != 0;
+}
+
+void CThemesPage::RefreshPreview()
+{
+    m_mainColors = MainColors(*m_pWorkSetting);
+    m_shiftColors = ShiftColors(*m_pWorkSetting);
+    RmApplyColorsForPreview((m_bEditEnd ? m_shiftColors : m_mainColors).data());
+    m_btnDayStart.SetWindowText(IsDefaultTime(m_strDayStart) ? g_themeManager.GetDefaultDayStart() : m_strDayStart);
+    m_btnDayEnd.SetWindowText(IsDefaultTime(m_strDayEnd) ? g_themeManager.GetDefaultDayEnd() : m_strDayEnd);
+    EnableEditing(!g_themeManager.GetDisableSetting());
+    m_ctlForeground.UpdateFromColor();
+    m_ctlBackground.UpdateFromColor();
+    m_timeForeground.RedrawNow();
+    m_timeBackground.RedrawNow();
+    m_wndPreview.RedrawNow();
+}
+
+void CThemesPage::OnSelChangeSettings()
+{
+    const int entry = m_lstSettings.GetCurSel();
+    if (entry != LB_ERR)
+        SelectColorSetting(static_cast<CTheme*>(m_lstSettings.GetItemDataPtr(entry)), TRUE);
+}
+
+LRESULT CThemesPage::OnColorChanged(WPARAM sender)
+{
+    const CWnd* control = ColorChangedSender(sender);
+    if (m_bLinked && (control == &m_ctlForeground || control == &m_ctlBackground))
+        LinkHues(!m_bEditEnd, control == &m_ctlForeground);
+    WriteAnchors();
+    SetCustomized(TRUE);
+    RefreshPreview();
+    return 0;
+}
+
+void CThemesPage::LinkHues(BOOL startPair, BOOL foregroundChanged)
+{
+    HsbColor& fore = startPair ? m_hsbForeStart : m_hsbForeEnd;
+    HsbColor& back = startPair ? m_hsbBackStart : m_hsbBackEnd;
+    const int difference = startPair ? m_nHueDiffStart : m_nHueDiffEnd;
+    if (foregroundChanged)
+        back.hue = fore.hue + difference;
+    else
+        fore.hue = back.hue - difference;
+    for (HsbColor* anchor : {&m_hsbForeStart, &m_hsbBackStart, &m_hsbForeEnd, &m_hsbBackEnd})
+        WrapHue(*anchor);
+}
+
+void CThemesPage::WrapHue(HsbColor& color)
+{
+    // Steps of 359, not 360: -1 becomes 358 and 360 becomes 1, as the stored
+    // settings were made.
+    const int kHueStep = 359;
+    if (color.hue < 0)
+        color.hue += kHueStep;
+    if (color.hue > kHueStep)
+        color.hue -= kHueStep;
+}
+
+void CThemesPage::OnLinkClicked()
+{
+    m_nHueDiffStart = m_hsbBackStart.hue - m_hsbForeStart.hue;
+    m_nHueDiffEnd = m_hsbBackEnd.hue - m_hsbForeEnd.hue;
+    m_bLinked = m_bLinked == TRUE ? FALSE : TRUE;
+    m_chkLink.SetCheck(Check(m_bLinked));
+}
+
+// --- the day schedule's controls ----------------------------------------------
+
+void CThemesPage::ShowTimeControls(BOOL on)
+{
+    m_pWorkSetting->m_bTimeActivated = on != FALSE;
+    m_bTimeActivated = on;
+    m_chkActivate.SetCheck(Check(on));
+    if (!on && m_bEditEnd)
+        SetEditEnd(FALSE);
+    const CWnd* const scheduleControls[] = {&m_rdoStart, &m_rdoEnd, &m_timeForeground, &m_timeBackground,
+                                            &m_cboShiftBy, &m_btnDayStart, &m_btnDayEnd};
+    for (const CWnd* control : scheduleControls)
+        control->ShowWindow(on ? SW_SHOW : SW_HIDE);
+    // The painted labels of the schedule's rows appear or vanish with them.
+    RECT rows = GetClientRect();
+    RECT activate = m_chkActivate.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&activate), 2);
+    rows.top = activate.top;
+    ::RedrawWindow(m_hWnd, &rows, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CThemesPage::SetEditEnd(BOOL end)
+{
+    m_bEditEnd = end;
+    m_rdoStart.SetCheck(Check(!end));
+    m_rdoEnd.SetCheck(Check(end));
+    m_ctlForeground.SetColor(end ? &m_hsbForeEnd : &m_hsbForeStart);
+    m_ctlBackground.SetColor(end ? &m_hsbBackEnd : &m_hsbBackStart);
+    RefreshPreview();
+}
+
+// --- applying ---------------------------------------------------------------
+
+BOOL CThemesPage::OnApply()
+{
+    // Nothing is shown when the manager had no active setting to load.
+    if (!m_pSelected)
+        return CPropertyPage::OnApply();
+    if (m_pSelected == m_pCustom)
+        m_pCustom->Copy(*m_pWorkSetting);
+    g_themeManager.SetActiveColorSetting(m_pSelected, true);
+    RmApplyColors(m_mainColors.data(), m_strThemeName.c_str());
+    SendColorsToActiveWindow();
+    BroadcastColorsFromProcess();
+    const bool scheduled = m_pSelected->m_bTimeActivated;
+    settings::WriteUserString(settings::kAppearanceKey, "HueShiftTheme", scheduled ? m_strThemeName : "");
+    settings::WriteUserString(settings::kAppearanceKey, "HueShiftColor", scheduled ? m_pSelected->GetName() : "");
+    BroadcastScheduleFromProcess();
+    if (scheduled)
+        g_themeManager.ApplyScheduleNow();
+    return CPropertyPage::OnApply();
 }

@@ -1,19 +1,145 @@
-// The Color Settings page of the customizing sheet.
+// The Color Settings page of the customizing sheet: the visual theme at the
+// top, and below it the named colour settings of that theme, which the user
+// picks, previews live, edits and applies. Every control below the theme
+// choice is created by the page and placed in pixels inside the "Color
+// setting" group box.
+//
+// The page edits a working copy of the shown setting, never a stored one: the
+// colour and time controls point at the page's four anchors (foreground and
+// background of the start and of the end pair), and each change flows back
+// into the working copy and on to the preview.
 #pragma once
 
+#include "color/ColorCtrl.h"
+#include "color/ThemePreviewWnd.h"
+#include "color/TimeCtrl.h"
+#include "framework/Button.h"
+#include "framework/ComboBox.h"
+#include "framework/ListBox.h"
 #include "framework/PropertyPage.h"
+#include "framework/Static.h"
+#include "model/LibraryColors.h"
+#include "model/Theme.h"
 
+#include <memory>
 #include <string>
 
 class CThemesPage : public CPropertyPage {
 public:
+    // Ids of the controls the page creates. An id above 65535 reaches the
+    // command handlers as its low 16 bits; ids need not be unique, nothing
+    // looks these controls up by id.
+    static const UINT kSettingsListId = 4096;
+    static const UINT kActivateId = 0x10014;
+    static const UINT kSaveAsId = 4103;
+    static const UINT kDeleteId = 4104;
+    static const UINT kRestoreId = 0x10018;
+    static const UINT kLinkId = 4102;
+    static const UINT kSettingNameId = 0x10011;
+    static const UINT kPreviewId = 4097;
+    static const UINT kStartId = 4105;
+    static const UINT kEndId = 0x10010;
+    static const UINT kForegroundId = 4098;
+    static const UINT kBackgroundId = 4099;
+    static const UINT kTimeCtrlId = 4098;
+    static const UINT kShiftById = 0x10015;
+    static const UINT kDayStartId = 0x10016;
+    static const UINT kDayEndId = 0x10017;
+
+    // The schedule stays suspended from construction to destruction: the
+    // page runs it itself when it applies.
     CThemesPage();
+    ~CThemesPage() override;
 
     // The visual theme whose colour settings the page shows; the General page
     // hands in the active theme while it initialises.
     void SetThemeName(const std::string& name) { m_strThemeName = name; }
     const std::string& GetThemeName() const { return m_strThemeName; }
 
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    // Makes the shown setting the active one, hands its colours to the theme
+    // library, records the scheduled theme and setting and tells every
+    // front-end window. Always TRUE.
+    BOOL OnApply() override;
+    void OnPaint() override;
+    BOOL OnCommand(UINT id, UINT code, HWND control) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    // Creation, layout and the theme list.
+    bool CreateControls();
+    bool CreateButton(CButton& button, UINT id, DWORD style, const std::string& caption);
+    void LayoutControls();
+    void FillThemeList();
+    void FillSettingsList(const CTheme* active);
+    void OnThemeSelEndOk();
+    void EnableEditing(BOOL enable);
+
+    // Selection, editing and preview.
+    void SelectColorSetting(CTheme* setting, BOOL modified);
+    void SetCustomized(BOOL customized);
+    void RefreshPreview();
+    void ReadAnchors();
+    void WriteAnchors();
+    void LinkHues(BOOL startPair, BOOL foregroundChanged);
+    static void WrapHue(HsbColor& color);
+    // Sets or clears only the visible bit of the window's style (no showing,
+    // hiding or repainting); answers the previous bit.
+    static BOOL SetVisibleFlag(const CWnd& window, BOOL visible);
+    // Delete acts on a listed setting the user may remove: never on a
+    // write-protected one, nor on the custom or a derived setting.
+    bool DeleteCanAct() const;
+    void SetDeleteEnabled(bool enable);
+    void OnSelChangeSettings();
+    LRESULT OnColorChanged(WPARAM sender);
+    void OnLinkClicked();
+
+    // The day schedule's controls.
+    void ShowTimeControls(BOOL on);
+    void SetEditEnd(BOOL end);
+
+    std::unique_ptr<CTheme> m_pWorkSetting;
+    CTheme* m_pSelected = nullptr;  // a setting of the manager's list, or its custom setting
+    CTheme* m_pCustom;
+    HFONT m_hFont = nullptr;        // the sheet's
+    BOOL m_bCustomized = FALSE;
+    std::string m_strDerivedFrom;
+    HsbColor m_hsbForeStart;
+    HsbColor m_hsbBackStart;
+    HsbColor m_hsbForeEnd;
+    HsbColor m_hsbBackEnd;
     std::string m_strThemeName;
+    std::string m_strDayStart;
+    std::string m_strDayEnd;
+    LibraryColors m_mainColors = {};
+    LibraryColors m_shiftColors = {};
+    BOOL m_bTimeActivated = FALSE;
+    BOOL m_bLinked = TRUE;
+    BOOL m_bEditEnd = FALSE;
+    int m_nHueDiffStart = 0;
+    int m_nHueDiffEnd = 0;
+    RECT m_rcAdjustLabel = {};
+    RECT m_rcLinkLabel = {};
+    RECT m_rcShiftLabel = {};
+
+    CComboBox m_cboThemes;
+    CListBox m_lstSettings;
+    CButton m_chkActivate;
+    CButton m_btnSaveAs;
+    CButton m_btnDelete;
+    CButton m_btnRestore;
+    CButton m_chkLink;
+    CStatic m_stcSettingName;
+    CThemePreviewWnd m_wndPreview;
+    CButton m_rdoStart;
+    CButton m_rdoEnd;
+    CColorCtrl m_ctlForeground;
+    CColorCtrl m_ctlBackground;
+    CTimeCtrl m_timeForeground;
+    CTimeCtrl m_timeBackground;
+    CComboBox m_cboShiftBy;
+    CButton m_btnDayStart;
+    CButton m_btnDayEnd;
 };
