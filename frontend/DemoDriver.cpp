@@ -6,6 +6,8 @@
 //   qordrive page <caption> <index>            select a property sheet page
 //   qordrive click <caption> <control id>      click a button of that window
 //   qordrive dblclick <caption> <control id>   double-click a control's middle
+//   qordrive select <caption> <list id> <n>    choose entry n of a list box
+//   qordrive hue <caption> <control id> <deg>  drag a colour control's hue there
 //   qordrive close <caption>                   close the window
 // Exit code 0 when done, 1 when the window or control was not found.
 #include <windows.h>
@@ -107,12 +109,13 @@ int main(int argc, char** argv)
         argv += 2;
     }
     if (argc < 3) {
-        std::fputs("usage: qordrive wait|page|click|dblclick|close <caption> [argument]\n", stderr);
+        std::fputs("usage: qordrive wait|page|click|dblclick|select|hue|close <caption> [argument [value]]\n", stderr);
         return 2;
     }
     const std::string command = argv[1];
     const char* caption = argv[2];
     const int argument = argc > 3 ? std::atoi(argv[3]) : 0;
+    const int value = argc > 4 ? std::atoi(argv[4]) : 0;
     HWND window = WaitForWindow(caption, command == "wait" && argc > 3 ? argument : 5000);
     if (!window)
         return Fail(std::string("no window \"") + caption + "\"");
@@ -137,6 +140,18 @@ int main(int argc, char** argv)
         ::PostMessageA(control, WM_LBUTTONUP, 0, middle);
         ::PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, middle);
         ::PostMessageA(control, WM_LBUTTONUP, 0, middle);
+        return 0;
+    }
+    if (command == "select") {
+        ::SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
+        ::SendMessageA(::GetParent(control), WM_COMMAND, MAKEWPARAM(argument, LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
+    if (command == "hue") {
+        const LPARAM scrollBar = reinterpret_cast<LPARAM>(::FindWindowExA(control, nullptr, "ScrollBar", nullptr));
+        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, value), scrollBar);
+        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), scrollBar);
         return 0;
     }
     return Fail("unknown command " + command);

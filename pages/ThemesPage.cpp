@@ -81,6 +81,20 @@ LibraryColors ShiftColors(const CTheme& setting)
     return ToLibraryColors(colors);
 }
 
+// Every refresh states the enabling again; only a change is worth a call.
+void SetEnabled(const CWnd& control, bool enable)
+{
+    if ((::IsWindowEnabled(control.GetSafeHwnd()) != FALSE) != enable)
+        control.EnableWindow(enable);
+}
+
+// A caption set again unchanged would only repaint the button, at every hue step.
+void ShowTime(const CButton& button, const std::string& time)
+{
+    if (button.GetWindowText() != time)
+        button.SetWindowText(time);
+}
+
 void DrawLabel(HDC dc, const std::string& text, RECT rect, UINT alignment)
 {
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_VCENTER | alignment);
@@ -320,13 +334,10 @@ void CThemesPage::OnThemeSelEndOk()
 
 void CThemesPage::EnableEditing(BOOL enable)
 {
-    m_ctlForeground.EnableWindow(enable);
-    m_ctlBackground.EnableWindow(enable);
-    m_chkLink.EnableWindow(enable);
-    m_chkActivate.EnableWindow(enable);
-    m_btnSaveAs.EnableWindow(enable);
-    m_btnDelete.EnableWindow(enable && DeleteCanAct());
-    m_btnRestore.EnableWindow(enable);
+    const CWnd* const editing[] = {&m_ctlForeground, &m_ctlBackground, &m_chkLink, &m_chkActivate,
+                                   &m_btnSaveAs, &m_btnDelete, &m_btnRestore};
+    for (const CWnd* control : editing)
+        SetEnabled(*control, enable && (control != &m_btnDelete || DeleteCanAct()));
 }
 
 void CThemesPage::OnPaint()
@@ -455,8 +466,8 @@ void CThemesPage::RefreshPreview()
     m_mainColors = MainColors(*m_pWorkSetting);
     m_shiftColors = ShiftColors(*m_pWorkSetting);
     RmApplyColorsForPreview((m_bEditEnd ? m_shiftColors : m_mainColors).data());
-    m_btnDayStart.SetWindowText(IsDefaultTime(m_strDayStart) ? g_themeManager.GetDefaultDayStart() : m_strDayStart);
-    m_btnDayEnd.SetWindowText(IsDefaultTime(m_strDayEnd) ? g_themeManager.GetDefaultDayEnd() : m_strDayEnd);
+    ShowTime(m_btnDayStart, IsDefaultTime(m_strDayStart) ? g_themeManager.GetDefaultDayStart() : m_strDayStart);
+    ShowTime(m_btnDayEnd, IsDefaultTime(m_strDayEnd) ? g_themeManager.GetDefaultDayEnd() : m_strDayEnd);
     EnableEditing(!g_themeManager.GetDisableSetting());
     m_ctlForeground.UpdateFromColor();
     m_ctlBackground.UpdateFromColor();

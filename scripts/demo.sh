@@ -41,16 +41,32 @@ step_sheet_color_settings() {
     shot 02-sheet-color-settings
 }
 
+step_select_setting() {
+    drive select "$SHEET" 4096 1  # Day And Dusk: the list is sorted; its day schedule is on
+    shot 03-setting-selected
+}
+
+step_change_hue() {
+    drive select "$SHEET" 4096 4  # Ocean Blue
+    drive hue "$SHEET" 4098 20    # the foreground hue; the background follows, linked
+    shot 04-hue-changed
+}
+
+step_apply() {
+    drive click "$SHEET" 12321  # Apply
+    shot 05-applied
+}
+
 step_front_end() {
-    drive click "$SHEET" 2  # Cancel
-    shot 03-front-end-sessions
+    drive click "$SHEET" 2  # Cancel: Apply has made the changed colours the sessions' own
+    shot 06-front-end-sessions
 }
 
 step_sheet_in_german() {
     wine reg add 'HKCU\Software\Qor\TextLibrary' /v Language /d DE /f >/dev/null 2>&1
     (cd "$BIN" && wine explorer /desktop=qor qorfront.exe --sheet --quit >/dev/null 2>&1 &)
     drive wait "$SHEET_DE" 30000
-    shot 04-sheet-german
+    shot 07-sheet-german
     drive click "$SHEET_DE" 2
     wine reg delete 'HKCU\Software\Qor\TextLibrary' /v Language /f >/dev/null 2>&1
 }
@@ -58,12 +74,12 @@ step_sheet_in_german() {
 step_color_picker() {
     (cd "$BIN" && wine explorer /desktop=qor color_demo.exe --picker >/dev/null 2>&1 &)
     drive wait "Color Picker" 30000
-    shot 05-color-picker
+    shot 08-color-picker
     drive click "Color Picker" 2
 }
 
-STEPS=(step_sheet_general step_sheet_color_settings step_front_end step_sheet_in_german
-       step_color_picker)
+STEPS=(step_sheet_general step_sheet_color_settings step_select_setting step_change_hue step_apply
+       step_front_end step_sheet_in_german step_color_picker)
 
 # --- setting up ----------------------------------------------------------
 

@@ -316,20 +316,23 @@ TEST_F(ThemesPageTest, LayoutInTheGroupBoxPaintedLabelsTimeBarsAndPreviewOfTheSt
                       "RmApplyColorsForPreview(" + Palette("ff0000,", "0000ff,").substr(0, 23 * 7 - 1) + ")");
             if (!scheduled)
                 return;
-            // The foreground's and the background's start colour blending into their end colour.
-            const std::pair<HsbColor, HsbColor> pairs[] = {{{0, 100, 100}, {120, 100, 100}}, {{240, 100, 100}, {0, 0, 100}}};
+            // Foreground and background from their start colour into their end colour, following a hue drag.
+            page.MoveHue(kColor, 60);
+            const std::pair<HsbColor, HsbColor> pairs[] = {{{60, 100, 100}, {120, 100, 100}}, {{300, 100, 100}, {0, 0, 100}}};
             const std::vector<HWND> times = ChildrenWithId(page.hwnd, kColor);
             for (int i = 0; i < 2; ++i) {
                 HWND bar = ::GetDlgItem(times[i + 1], kTimeBar);
                 RECT client = {};
                 ::GetClientRect(bar, &client);
                 const CTimeBlend blend(pairs[i].first, pairs[i].second, client.right);
-                const HDC dc = ::GetDC(bar);
-                int mismatches = 0;
-                for (int x = 0; x < client.right; ++x)
-                    mismatches += ::GetPixel(dc, x, client.bottom / 2) != blend.Column(x);
-                ::ReleaseDC(bar, dc);
-                EXPECT_EQ(mismatches, 0) << "time bar " << i;
+                EXPECT_TRUE(WaitUntil([&] {
+                    const HDC dc = ::GetDC(bar);
+                    int x = 0;
+                    while (x < client.right && ::GetPixel(dc, x, client.bottom / 2) == blend.Column(x))
+                        ++x;
+                    ::ReleaseDC(bar, dc);
+                    return x == client.right;
+                })) << "time bar " << i;
             }
         });
     }
