@@ -3,6 +3,7 @@
 // a bare loop that enumerates the same subkeys and reads the same five
 // values with the registry API. Works under Software\Qor\Bench of the user
 // hive and removes it afterwards.
+#include "bench/BenchSupport.h"
 #include "model/ThemeManager.h"
 
 #include <windows.h>
@@ -21,8 +22,6 @@ const char kThemeKey[] = "Software\\Qor\\Bench\\Themes\\Bench";
 const char kPalette[] =
     "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
     "625c5b5451514b42423d658190829cab8faaba95b2c3";
-const char* const kValueNames[] = {"strPaletteMain", "strPaletteShift", "bTimeActivated",
-                                   "strTimeSettings", "bWriteProtected"};
 const int kRounds = 5;
 const int kSettingsPerRound = 1000;
 
@@ -58,34 +57,6 @@ void Seed(int count)
     }
 }
 
-// The floor: enumerate, open each subkey, read its five values, close it.
-int BareLoad()
-{
-    HKEY theme = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, KEY_READ, &theme) != ERROR_SUCCESS)
-        return 0;
-    int loaded = 0;
-    char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof(name);
-        if (::RegEnumKeyExA(theme, index, name, &length, nullptr, nullptr, nullptr, nullptr)
-            != ERROR_SUCCESS)
-            break;
-        HKEY setting = nullptr;
-        if (::RegOpenKeyExA(theme, name, 0, KEY_READ, &setting) != ERROR_SUCCESS)
-            continue;
-        for (const char* value : kValueNames) {
-            BYTE data[256];
-            DWORD size = sizeof(data);
-            ::RegQueryValueExA(setting, value, nullptr, nullptr, data, &size);
-        }
-        ::RegCloseKey(setting);
-        ++loaded;
-    }
-    ::RegCloseKey(theme);
-    return loaded;
-}
-
 int ManagerLoad(CThemeManager& manager)
 {
     manager.Reload(kTheme, "", HKEY_CURRENT_USER, kBenchRoot);
@@ -117,7 +88,7 @@ int main()
         double floorBest = 1e300;
         // Alternate the two so that both see the same machine state.
         for (int round = 0; round < kRounds; ++round) {
-            floorBest = std::min(floorBest, MicrosecondsPerSetting(count, BareLoad));
+            floorBest = std::min(floorBest, MicrosecondsPerSetting(count, [] { return bench::ReadSettingsBare(kThemeKey); }));
             managerBest = std::min(managerBest,
                                    MicrosecondsPerSetting(count, [&] { return ManagerLoad(manager); }));
         }

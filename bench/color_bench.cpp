@@ -11,6 +11,7 @@
 // empty window's repaint is shown); the painting work alone is also timed
 // into a memory bitmap. Run it under the X11 driver
 // (bench/run-color-bench.sh): the null driver has no real surfaces.
+#include "bench/BenchSupport.h"
 #include "color/ColorCtrl.h"
 #include "color/ColorField.h"
 #include "color/ColorPicker.h"
@@ -25,6 +26,8 @@
 #include <cstdio>
 #include <functional>
 
+using namespace bench;
+
 namespace {
 
 const int kSizes[2] = {80, 400};
@@ -32,38 +35,6 @@ const int kFieldIdInColorDialog = 0x2C6;  // the hue/saturation field of ChooseC
 const UINT_PTR kStartTimer = 1;
 const UINT kShownMs = 300;                // a dialog is shown once its thread is idle
 const double kFrameMs = 1000.0 / 60.0;
-
-double NowMs()
-{
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-// Milliseconds per call of step: the best of three rounds of count calls.
-double TimePerCall(int count, const std::function<void(int)>& step)
-{
-    step(0);  // warm up: first paints, first allocations
-    double best = 1e30;
-    for (int round = 0; round < 3; ++round) {
-        const double start = NowMs();
-        for (int i = 1; i <= count; ++i)
-            step(i);
-        ::GdiFlush();
-        best = std::min(best, (NowMs() - start) / count);
-    }
-    return best;
-}
 
 int Repeats(int size, int small, int large)
 {
@@ -95,22 +66,6 @@ protected:
         const CPaintDC dc(m_hWnd);
         const RECT client = GetClientRect();
         PaintPerPixel(dc.Get(), client.right, client.bottom, hue);
-    }
-};
-
-// A window that paints nothing: what any repaint costs.
-class CEmptyWnd : public CWnd {
-protected:
-    void OnPaint() override { const CPaintDC dc(m_hWnd); }
-};
-
-class CHost : public CWnd {
-protected:
-    void OnPaint() override
-    {
-        const CPaintDC dc(m_hWnd);
-        const RECT client = GetClientRect();
-        ::FillRect(dc.Get(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
     }
 };
 

@@ -11,6 +11,7 @@
 // Works on the theme "Bench" of the user hive and removes it afterwards. Run
 // it under the X11 driver (bench/run-color-bench.sh themes_page_bench): the
 // null driver has no real surfaces.
+#include "bench/BenchSupport.h"
 #include "color/TimeCtrl.h"
 #include "frame/CustomizeSheet.h"
 #include "framework/GdiHandles.h"
@@ -25,6 +26,8 @@
 #include <functional>
 #include <string>
 
+using namespace bench;
+
 namespace {
 
 const char kBenchTheme[] = "Software\\Qor\\General\\Appearance\\Themes\\Bench";
@@ -32,45 +35,11 @@ const char kLibraryKey[] = "Software\\Qor\\ThemeLibrary";
 const char kPalette[] =
     "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
     "625c5b5451514b42423d658190829cab8faaba95b2c3";
-const char* const kValueNames[] = {"strPaletteMain", "strPaletteShift", "bTimeActivated", "strTimeSettings",
-                                   "bWriteProtected"};
 const int kCounts[3] = {10, 100, 1000};
 const int kBarWidths[2] = {208, 1000};
 const int kBarHeight = 10;
 const int kTimeCtrlInset = 30 + 2;  // the control's side insets and the bar's edge
 const double kFrameMs = 1000.0 / 60.0;
-
-double NowMs()
-{
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-// Milliseconds per call of step: the best of three rounds of count calls.
-double TimePerCall(int count, const std::function<void(int)>& step)
-{
-    step(0);
-    double best = 1e30;
-    for (int round = 0; round < 3; ++round) {
-        const double start = NowMs();
-        for (int i = 1; i <= count; ++i)
-            step(i);
-        ::GdiFlush();
-        best = std::min(best, (NowMs() - start) / count);
-    }
-    return best;
-}
 
 void SetString(HKEY key, const char* name, const std::string& text)
 {
@@ -107,33 +76,6 @@ void Seed(int count)
         ::RegSetValueExA(key, "bWriteProtected", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
         ::RegCloseKey(key);
     }
-}
-
-// The floor: enumerate the settings, open each, read its five values.
-int BareEnumeration()
-{
-    HKEY theme = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kBenchTheme, 0, KEY_READ, &theme) != ERROR_SUCCESS)
-        return 0;
-    int read = 0;
-    char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof(name);
-        if (::RegEnumKeyExA(theme, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        HKEY setting = nullptr;
-        if (::RegOpenKeyExA(theme, name, 0, KEY_READ, &setting) != ERROR_SUCCESS)
-            continue;
-        for (const char* value : kValueNames) {
-            BYTE data[256];
-            DWORD size = sizeof(data);
-            ::RegQueryValueExA(setting, value, nullptr, nullptr, data, &size);
-        }
-        ::RegCloseKey(setting);
-        ++read;
-    }
-    ::RegCloseKey(theme);
-    return read;
 }
 
 // The page noting when it first painted.
@@ -244,12 +186,6 @@ HWND ControlWithId4098(HWND page, bool hasScrollBar)
     return nullptr;
 }
 
-// A window that paints nothing.
-class CEmptyWnd : public CWnd {
-protected:
-    void OnPaint() override { const CPaintDC dc(m_hWnd); }
-};
-
 void MeasureHueStep(HWND page, HueStepFigures& figures)
 {
     HWND control = ControlWithId4098(page, true);
@@ -284,16 +220,6 @@ struct BarFigures {
     double window = 0;     // the bar's own repaint, the module's way for this display
     double buffer = 0;     // painting alone into the bar, one buffer
     double perColumn = 0;  // painting alone into the bar, a brush per column
-};
-
-class CHost : public CWnd {
-protected:
-    void OnPaint() override
-    {
-        const CPaintDC dc(m_hWnd);
-        const RECT client = GetClientRect();
-        ::FillRect(dc.Get(), &client, ::GetSysColorBrush(COLOR_BTNFACE));
-    }
 };
 
 void MeasureBar(CWnd& host, int width, BarFigures& figures)
@@ -332,7 +258,7 @@ int main()
         open[i] = 1e30;
         for (int round = 0; round < 3; ++round)
             open[i] = std::min(open[i], RunSheet([](HWND) {}));
-        bare[i] = TimePerCall(5, [](int) { BareEnumeration(); });
+        bare[i] = TimePerCall(5, [](int) { ReadSettingsBare(kBenchTheme); });
     }
     HueStepFigures hue;
     RunSheet([&](HWND page) { MeasureHueStep(page, hue); });
@@ -346,6 +272,7 @@ int main()
         MeasureBar(host, kBarWidths[i], bars[i]);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, kBenchTheme);
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kBenchTheme);
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kLibraryKey, "ActiveTheme");
 
     std::printf("\n1. one hue step on the page (thumb tracking to preview, time bars and Delete repainted)\n");
     std::printf("   whole step %.3f ms (%.2f of a 60 Hz frame); module's share %.3f ms"
