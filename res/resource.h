@@ -6,6 +6,7 @@
 
 #define IDD_THEMES 130
 #define IDD_GENERAL 131
+#define IDD_SYSSETTINGS 135
 #define IDD_COLORPICKER 208
 
 // General page
