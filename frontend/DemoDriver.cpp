@@ -7,6 +7,10 @@
 //   qordrive click <caption> <control id>      click a button of that window
 //   qordrive dblclick <caption> <control id>   double-click a control's middle
 //   qordrive close <caption>                   close the window
+//   qordrive choose <caption> <control id> <text>
+//                                              pick a combo or list box's entry
+//   qordrive menu <command id>                 choose a menu command of a
+//                                              front-end session window
 // Exit code 0 when done, 1 when the window or control was not found.
 #include <windows.h>
 #include <commctrl.h>
@@ -96,6 +100,15 @@ bool UseDesktop(const char* name)
     return desktop && ::SetThreadDesktop(desktop);
 }
 
+// What choosing the command from a session window's menu sends.
+int ChooseSessionMenuCommand(int id)
+{
+    HWND session = ::FindWindowA("QOR_FRONTEND_SESSION", nullptr);
+    if (!session)
+        return Fail("no front-end session window");
+    return ::PostMessageA(session, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,10 +120,13 @@ int main(int argc, char** argv)
         argv += 2;
     }
     if (argc < 3) {
-        std::fputs("usage: qordrive wait|page|click|dblclick|close <caption> [argument]\n", stderr);
+        std::fputs("usage: qordrive wait|page|click|dblclick|close|choose <caption> [argument]\n"
+                   "       qordrive menu <command id>\n", stderr);
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "menu")
+        return ChooseSessionMenuCommand(std::atoi(argv[2]));
     const char* caption = argv[2];
     const int argument = argc > 3 ? std::atoi(argv[3]) : 0;
     HWND window = WaitForWindow(caption, command == "wait" && argc > 3 ? argument : 5000);
@@ -129,6 +145,18 @@ int main(int argc, char** argv)
         return Fail("no control " + std::to_string(argument));
     if (command == "click")
         return ::PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+    if (command == "choose" && argc > 4) {
+        // What a combo box or list box tells its parent when the user picks an entry.
+        char className[32] = {};
+        ::GetClassNameA(control, className, sizeof(className));
+        const bool listBox = ::lstrcmpiA(className, "ListBox") == 0;
+        if (::SendMessageA(control, listBox ? LB_SELECTSTRING : CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(argv[4])) < 0)
+            return Fail(std::string("no entry ") + argv[4]);
+        ::SendMessageA(::GetParent(control), WM_COMMAND, MAKEWPARAM(argument, listBox ? LBN_SELCHANGE : CBN_SELENDOK),
+                       reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
     if (command == "dblclick") {
         RECT client = {};
         ::GetClientRect(control, &client);
