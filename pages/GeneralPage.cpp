@@ -18,7 +18,6 @@
 namespace {
 
 const int kMinScaling = 80;
-const int kDefaultMaxScaling = 120;
 // The only MaxScaling value that widens the range.
 const int kWideMaxScaling = 150;
 const int kSmcMaxScaling = 200;

@@ -42,6 +42,13 @@ std::string FillIn(std::string text, const std::string& argument)
     return text;
 }
 
+LibraryColors MainColorsOf(const CTheme& setting)
+{
+    ColorList colors = {};
+    setting.GetMainColors(colors);
+    return ToLibraryColors(colors);
+}
+
 void MoveControl(const CWnd& control, int left, int top, int right, int bottom)
 {
     ::SetWindowPos(control.GetSafeHwnd(), nullptr, left, top, right - left, bottom - top,
@@ -65,19 +72,16 @@ BOOL CSysSettings::OnInitDialog()
     if (!CreateControls())
         return FALSE;
     LayOutControls();
+    m_strThemeName = AskLibrary(&RmGetCurrentThreadTheme);
     const std::string firstSetting = FirstColorSetting();
     if (!m_themeManager.Reload(m_strThemeName.c_str(), firstSetting.c_str(), HKEY_CURRENT_USER,
                                settings::kThemesKey))
         return FALSE;
-    CTheme* active = m_themeManager.GetActiveColorSetting();
-    if (active) {
-        ColorList colors = {};
-        active->GetMainColors(colors);
-        RmApplyColorsNoRegSave(ToLibraryColors(colors).data());
-    }
     m_pCustom = m_themeManager.GetCustomSetting();
-    if (active)
+    if (CTheme* active = m_themeManager.GetActiveColorSetting()) {
+        RmApplyColorsNoRegSave(MainColorsOf(*active).data());
         FillList(active);
+    }
     m_wndPreview.LoadPreviewBitmap(m_strThemeName.c_str());
     SetTexts();
     return TRUE;
@@ -121,9 +125,8 @@ void CSysSettings::OnSize(UINT, int, int)
         LayOutControls();
 }
 
-std::string CSysSettings::FirstColorSetting()
+std::string CSysSettings::FirstColorSetting() const
 {
-    m_strThemeName = AskLibrary(&RmGetCurrentThreadTheme);
     const std::string systemTheme = AskLibrary([this](char* name, int size) {
         return RmGetThemeBySystem(m_strSystem.c_str(), name, size);
     });
@@ -156,9 +159,7 @@ void CSysSettings::SelectColorSetting(CTheme* setting)
 {
     m_pSelected = setting;
     m_pWorkSetting->Copy(*setting);
-    ColorList colors = {};
-    m_pWorkSetting->GetMainColors(colors);
-    m_colors = ToLibraryColors(colors);
+    m_colors = MainColorsOf(*m_pWorkSetting);
     RmApplyColorsForPreview(m_colors.data());
     m_wndPreview.RedrawNow();
 }

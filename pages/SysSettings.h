@@ -36,7 +36,7 @@ private:
     void LayOutControls() const;
     // The setting shown first: the system's own when the system uses the
     // thread's theme, else the thread's.
-    std::string FirstColorSetting();
+    std::string FirstColorSetting() const;
     void FillList(CTheme* active);
     void SelectColorSetting(CTheme* setting);
     void OnSelectionChanged();
