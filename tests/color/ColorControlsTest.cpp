@@ -172,13 +172,23 @@ TEST(ColorPickerTest, AClickPicksTruncatedAndTheMarkerShowsThePickUnderTheCrossH
 
 // Tracking ends with the button-up, and also when the capture goes without
 // one (another window takes it, the system cancels modes): the cursor must
-// not stay trapped in the field.
+// not stay trapped in the field. The second press of a double-click picks and
+// tracks like any press.
 TEST(ColorPickerTest, DraggingPicksInsideWithTheMarkerHiddenAndTheCursorHeldUntilTheCaptureEnds)
 {
-    for (const char* end : {"button up", "capture taken", "cancel mode"}) {
+    const struct {
+        const char* end;
+        bool secondClick;  // a second quick click arrives as a double-click
+    } cases[] = {{"button up", false}, {"button up", true}, {"capture taken", false}, {"cancel mode", true}};
+    for (const auto& [end, secondClick] : cases) {
         Controls c({240, 0, 100});
         const unsigned computed = c.field.GetFieldComputeCount();
-        SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
+        if (secondClick) {
+            SendMouse(c.Field(), WM_LBUTTONDOWN, 10, 10);
+            SendMouse(c.Field(), WM_LBUTTONUP, 10, 10);
+            c.Posted();
+        }
+        SendMouse(c.Field(), secondClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 20);
         EXPECT_EQ(::GetCapture(), c.Field());
         EXPECT_TRUE(c.CursorHeldInField());
         for (POINT move : {POINT{60, 40}, POINT{80, 10}, POINT{10, 80}, POINT{-1, 10}, POINT{10, -3}}) {
