@@ -125,13 +125,17 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
 
     // The picture: the desktop (colour 22) in its corner, the window
-    // background (colour 1) inside.
-    for (COLORREF desktop : {RGB(200, 10, 10), RGB(10, 10, 200)}) {
+    // background (colour 1) inside. Without a library palette nothing is
+    // selected, but the library is still asked to recolour.
+    for (const bool palette : {true, false}) {
+        const COLORREF desktop = palette ? RGB(200, 10, 10) : RGB(10, 10, 200);
         std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
         colors[1] = RGB(250, 250, 240);
         colors[22] = desktop;
         RmApplyColorsForPreview(colors.data());
         ResetStandIns();
+        if (!palette)
+            FailThemeLibrary("RmGetPalette");
         preview.RedrawNow();
         const std::vector<std::string> calls = ThemeLibraryCalls();
         for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"}) {
