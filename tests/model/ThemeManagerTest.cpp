@@ -1,6 +1,7 @@
 // The colour setting manager on the real registry: which theme and setting it
 // loads, what it writes, what it deletes, and that its active setting never
 // refers to a record that is gone.
+#include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
@@ -232,6 +233,40 @@ TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
     // A theme without day times leaves them as they were.
     ASSERT_TRUE(Load("Nova"));
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
+}
+
+// Wine opens no full key path of more than about 260 characters and no
+// subkey name of more than 256: such themes and settings need not be found,
+// but nothing is lost or left half-done, and the settings beside them stay.
+TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
+{
+    Store("Lark", "Dawn");
+    Store("Lark", "Zeta");
+    for (std::size_t length : {255, 256, 259}) {
+        const std::string name(length, 'N');
+        // A setting of that name, created relative to the opened theme key.
+        CRegKey lark, setting;
+        ASSERT_EQ(lark.Open(HKEY_CURRENT_USER, Key("Lark").c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
+        if (setting.Create(lark.Get(), name.c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS)
+            settings::WriteString(setting.Get(), "strTimeSettings", "default");
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", name);
+        ASSERT_TRUE(Load("Lark")) << length;
+        EXPECT_TRUE(Listed("Dawn") && Listed("Zeta")) << length;
+        EXPECT_EQ(m_manager.GetActiveColorSetting()->GetName(), Listed(name) ? name : "") << length;
+
+        auto record = std::make_unique<CTheme>();
+        record->m_strName = std::string(length, 'S');
+        m_manager.SaveColorSetting(record);
+        EXPECT_EQ(record == nullptr, Listed(std::string(length, 'S')) != nullptr) << length << ": listed or kept";
+
+        // A theme of that name, given or scheduled.
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", name);
+        for (const char* theme : {name.c_str(), static_cast<const char*>(nullptr)}) {
+            const bool loaded = Load(theme);
+            EXPECT_TRUE(CustomIsActive()) << length;
+            EXPECT_EQ(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()), loaded) << length;
+        }
+    }
 }
 
 // Deleting the active setting leaves the custom setting active; the manager
