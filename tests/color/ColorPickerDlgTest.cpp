@@ -50,6 +50,51 @@ struct OpenPicker {
     HWND control, field, box, scrollBar;
 };
 
+// The dark pixels of an area, cropped to their bounds, one text row per pixel row.
+std::string Ink(HDC dc, const RECT& area)
+{
+    std::string rows;
+    RECT bounds = {};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF color = ::GetPixel(dc, x, y);
+            const bool dark = GetRValue(color) + GetGValue(color) + GetBValue(color) < 3 * 128;
+            rows += dark ? '#' : '.';
+            const RECT pixel = {x, y, x + 1, y + 1};
+            if (dark)
+                ::UnionRect(&bounds, &bounds, &pixel);
+        }
+    }
+    std::string cropped;
+    const int width = area.right - area.left;
+    for (int y = bounds.top; y < bounds.bottom; ++y)
+        cropped += rows.substr((y - area.top) * width + bounds.left - area.left, bounds.right - bounds.left) + "\n";
+    return cropped;
+}
+
+// What a text looks like in a font, black on white.
+std::string InkOfText(HFONT font, const std::string& text)
+{
+    const CClientDC screen(nullptr);
+    const CMemoryDC dc(screen.Get());
+    const CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), 300, 40));
+    const CSelection selectedBitmap(dc.Get(), bitmap.Get());
+    const CSelection selectedFont(dc.Get(), font);
+    const RECT area = {0, 0, 300, 40};
+    ::FillRect(dc.Get(), &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::TextOutA(dc.Get(), 4, 4, text.c_str(), static_cast<int>(text.size()));
+    return Ink(dc.Get(), area);
+}
+
+// The caption a colour control shows: what is drawn left of its sample box
+// and above its scroll bar.
+std::string CaptionInk(HWND control)
+{
+    const RECT box = RectInParent(::GetDlgItem(control, CColorCtrl::kColorBoxId));
+    const RECT scrollBar = RectInParent(::GetDlgItem(control, CColorCtrl::kScrollBarId));
+    return Ink(CClientDC(control).Get(), RECT{1, 1, box.left, scrollBar.top});
+}
+
 TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPostsOnceCancelLeaves)
 {
     // In German, so that the texts shown can only have come from the catalogue.
@@ -72,6 +117,10 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             const OpenPicker open(hwnd);
             EXPECT_EQ(DialogItemText(hwnd, IDOK), GetTextString(DLG_OK_BUTTON));
             EXPECT_EQ(DialogItemText(hwnd, IDCANCEL), GetTextString(DLG_CANCEL_BUTTON));
+            const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
+            const std::string label = GetTextString(TXT_COLOR) + GetTextString(TXT_COLON);
+            EXPECT_EQ(CaptionInk(open.control), InkOfText(font, label)) << label;
+            EXPECT_NE(CaptionInk(open.control), InkOfText(font, "Color:"));
             const std::pair<HWND, int> placed[] = {{open.control, IDC_COLORPICKER_HUE_FRAME},
                                                    {open.field, IDC_COLORPICKER_FIELD_FRAME}};
             for (const auto& [part, placeholder] : placed) {

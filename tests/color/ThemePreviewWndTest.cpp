@@ -89,7 +89,15 @@ TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadRe
         EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), released), 9) << "only the one held now lives";
     }
     EXPECT_EQ(Shape(loaded.back()), "none") << "released with the window object";
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
+    // The buffers' sizes as the library is told them.
+    const std::vector<std::string> calls = ThemeLibraryCalls();
+    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"})
+        << "only for the unnamed theme";
+    std::vector<std::string> pictures(10, "RmGetPreviewBitmap(\"Standard Theme\", 256, 0)");
+    pictures[3] = "RmGetPreviewBitmap(null, 256, 0)";
+    EXPECT_EQ(CallsTo(calls, "RmGetPreviewBitmap"), pictures);
+    EXPECT_EQ(CallsTo(calls, "RmGetThemePath"),
+              std::vector<std::string>(10, "RmGetThemePath(\"Standard Theme\", 260)"));
 }
 
 TEST_F(ThemePreviewWndTest, ShippedThemesGetTheModulesPictureUnknownOnesAndNamesLeavingTheFolderNone)

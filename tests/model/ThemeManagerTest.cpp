@@ -1,8 +1,10 @@
 // The colour setting manager on the real registry: which theme and setting it
 // loads, what it writes, what it deletes, and that its active setting never
 // refers to a record that is gone.
+#include "frame/qorthmcust.h"
 #include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
+#include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/StandInTest.h"
@@ -214,10 +216,19 @@ TEST_F(ThemeManagerTest, HighContrastIsNeverWritten)
 }
 
 // The theme key itself holds the persisted active name, the custom values (saved
-// when the custom setting is made active), the day times and DisableSetting.
+// when the custom setting is made active), the day times and DisableSetting:
+// the user's only, the machine's theme key holds decoys.
 TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
 {
     Store("Lark", "Dawn");
+    for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
+        SetString(HKEY_LOCAL_MACHINE, Key("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
+    SetDword(HKEY_LOCAL_MACHINE, Key("Lark"), "DisableSetting", 1);
+    ASSERT_TRUE(Load("Lark"));
+    EXPECT_TRUE(CustomIsActive());
+    EXPECT_FALSE(m_manager.GetDisableSetting());
+    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
+
     SetDword(HKEY_CURRENT_USER, Key("Lark"), "DisableSetting", 2);
     SetString(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayStart", "07:30");
     ASSERT_TRUE(Load("Lark"));
@@ -300,6 +311,25 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(custom, false));
     EXPECT_EQ(m_manager.GetCustomSetting(), custom);
+}
+
+// QorThemeReinit reloads the process-wide manager: the scheduled theme's key
+// is created, and the scheduled setting becomes the active one.
+TEST_F(ThemeManagerTest, ReinitLoadsTheScheduledThemeAndSetting)
+{
+    Store("Lark", "Dawn");
+    Store("Lark", "Dusk");
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Lark");
+    for (const char* setting : {"Dawn", "Dusk", ""}) {
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", setting);
+        QorThemeReinit();
+        EXPECT_EQ(g_themeManager.GetThemeName() + "/" + g_themeManager.GetActiveColorSetting()->GetName(),
+                  "Lark/" + std::string(setting));
+    }
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Nova");
+    QorThemeReinit();
+    EXPECT_EQ(g_themeManager.GetThemeName(), "Nova");
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Nova")));
 }
 
 } // namespace
