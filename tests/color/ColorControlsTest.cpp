@@ -16,34 +16,6 @@ namespace {
 
 const RECT kMarkerAt50And75 = {38, 18, 44, 24};
 
-// A font of this system whose text is exactly the given number of pixels
-// high, or null when none is installed.
-HFONT FontOfTextHeight(int pixels)
-{
-    std::pair<int, HFONT> search = {pixels, nullptr};
-    LOGFONTA all = {};
-    all.lfCharSet = DEFAULT_CHARSET;
-    const auto tryFace = [](const LOGFONTA* face, const TEXTMETRICA*, DWORD, LPARAM param) {
-        auto& [height, found] = *reinterpret_cast<std::pair<int, HFONT>*>(param);
-        LOGFONTA font = *face;
-        font.lfHeight = height;
-        font.lfWidth = 0;
-        found = ::CreateFontIndirectA(&font);
-        SIZE extent = {};
-        {
-            const CClientDC dc(nullptr);
-            const CSelection selected(dc.Get(), found);
-            ::GetTextExtentPoint32A(dc.Get(), "Color:", 6, &extent);
-        }
-        if (extent.cy == height)
-            return 0;
-        ::DeleteObject(std::exchange(found, nullptr));
-        return 1;
-    };
-    ::EnumFontFamiliesExA(CClientDC(nullptr).Get(), &all, tryFace, reinterpret_cast<LPARAM>(&search), 0);
-    return search.second;
-}
-
 TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
 {
     HostWindow host;
@@ -56,15 +28,21 @@ TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
     EXPECT_EQ(PixelOf(bar.GetSafeHwnd(), 359, 0), RGB(255, 0, 4)) << "stops just short of red";
 }
 
+// The parts lie at fixed offsets from the caption's height h.
 TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidth)
 {
-    const CGdiObject<HFONT> font(FontOfTextHeight(13));
-    if (!font)
-        GTEST_SKIP() << "no font of this system has text 13 pixels high";
+    const CGdiObject<HFONT> font(::CreateFontA(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     Controls c({0, 100, 100}, font.Get());
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBoxId)), RECT{151, 6, 201, 19}));
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kScrollBarId)), RECT{5, 23, 201, 38}));
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, 50, 159, 63}));
+    SIZE label = {};
+    {
+        const CClientDC dc(nullptr);
+        const CSelection selected(dc.Get(), font.Get());
+        ::GetTextExtentPoint32A(dc.Get(), "Foreground Color:", 17, &label);
+    }
+    const int h = label.cy;
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBoxId)), RECT{151, 6, 201, 6 + h}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kScrollBarId)), RECT{5, h + 10, 201, h + 25}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, h + 37, 159, h + 50}));
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 0, 30), RGB(0, 0, 0)) << "the frame";
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 205, 69), RGB(0, 0, 0));
 }

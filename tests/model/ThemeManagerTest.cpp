@@ -58,7 +58,7 @@ protected:
 };
 
 // HueShiftTheme and HueShiftColor come from the user, else the machine (the
-// constructor loads them); with no theme named, the library's active one,
+// constructor and QorThemeReinit load them); with no theme named, the library's active one,
 // whose missing key is created empty. What a theme key holds is read from the
 // user hive only; a setting key without a string strTimeSettings is none.
 TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
@@ -89,11 +89,18 @@ TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
     EXPECT_EQ(dusk->GetPaletteMainString() + dusk->GetPaletteShiftString(), kBlack + kBlack);
     EXPECT_TRUE(dusk->m_bTimeActivated && dusk->m_bWriteProtected);
 
-    // The user's value wins; one of the wrong type counts as missing.
+    // QorThemeReinit reloads the process-wide manager: the user's value wins,
+    // one of the wrong type counts as missing.
+    const auto scheduled = [] {
+        QorThemeReinit();
+        return g_themeManager.GetThemeName() + "/" + g_themeManager.GetActiveColorSetting()->GetName();
+    };
+    EXPECT_EQ(scheduled(), "Lark/Dusk");
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Dawn");
     SetDword(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", 1);
-    ASSERT_TRUE(Load(nullptr));
-    EXPECT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
+    EXPECT_EQ(scheduled(), "Lark/Dawn");
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "");
+    EXPECT_EQ(scheduled(), "Lark/");
 }
 
 TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
@@ -140,22 +147,6 @@ TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
     EXPECT_EQ(custom->GetThemeName() + "/" + custom->GetName() + "/" + custom->GetTimeSettings(),
               "Lark//day;default;default");
     EXPECT_EQ(custom->GetPaletteMainString(), kBlack);
-}
-
-TEST_F(ThemeManagerTest, AThemeKeyThatCannotBeCreatedLeavesTheCustomSettingActive)
-{
-    Store("Lark", "Dawn");
-    ASSERT_TRUE(Load("Lark", "Dawn"));
-    ASSERT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
-    // Under a volatile key no ordinary theme key can be created.
-    const std::string volatileRoot = "Software\\Qor\\VolatileThemes";
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, volatileRoot.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
-    EXPECT_FALSE(m_manager.Reload("Nova", nullptr, HKEY_CURRENT_USER, volatileRoot.c_str()));
-    EXPECT_TRUE(CustomIsActive());
 }
 
 // A save over an existing key writes the five values and lists nothing new.
@@ -270,9 +261,11 @@ TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
         m_manager.SaveColorSetting(record);
         EXPECT_EQ(record == nullptr, Listed(std::string(length, 'S')) != nullptr) << length << ": listed or kept";
 
-        // A theme of that name, given or scheduled.
+        // A theme of that name, given or scheduled: where its key cannot be
+        // opened or created, the custom setting is active, not the last one.
         SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", name);
         for (const char* theme : {name.c_str(), static_cast<const char*>(nullptr)}) {
+            ASSERT_TRUE(Load("Lark", "Dawn"));
             const bool loaded = Load(theme);
             EXPECT_TRUE(CustomIsActive()) << length;
             EXPECT_EQ(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()), loaded) << length;
@@ -311,25 +304,6 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(custom, false));
     EXPECT_EQ(m_manager.GetCustomSetting(), custom);
-}
-
-// QorThemeReinit reloads the process-wide manager: the scheduled theme's key
-// is created, and the scheduled setting becomes the active one.
-TEST_F(ThemeManagerTest, ReinitLoadsTheScheduledThemeAndSetting)
-{
-    Store("Lark", "Dawn");
-    Store("Lark", "Dusk");
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Lark");
-    for (const char* setting : {"Dawn", "Dusk", ""}) {
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", setting);
-        QorThemeReinit();
-        EXPECT_EQ(g_themeManager.GetThemeName() + "/" + g_themeManager.GetActiveColorSetting()->GetName(),
-                  "Lark/" + std::string(setting));
-    }
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Nova");
-    QorThemeReinit();
-    EXPECT_EQ(g_themeManager.GetThemeName(), "Nova");
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Nova")));
 }
 
 } // namespace
