@@ -99,10 +99,12 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             // The control's caption, drawn left of its box and above its scroll bar.
             const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
             const std::string label = GetTextString(TXT_COLOR) + GetTextString(TXT_COLON);
-            const std::string drawn = Ink(CClientDC(control).Get(),
-                                          RECT{1, 1, RectInParent(box).left, RectInParent(scrollBar).top});
-            EXPECT_EQ(drawn, InkOfText(font, label)) << label;
-            EXPECT_NE(drawn, InkOfText(font, "Color:"));
+            const std::string expected = InkOfText(font, label);
+            const RECT captionArea = {1, 1, RectInParent(box).left, RectInParent(scrollBar).top};
+            std::string drawn;
+            EXPECT_TRUE(WaitUntil([&] { return (drawn = Ink(CClientDC(control).Get(), captionArea)) == expected; }))
+                << label << ":\n" << drawn;
+            EXPECT_NE(expected, InkOfText(font, "Color:"));
             const std::pair<HWND, int> placed[] = {{control, IDC_COLORPICKER_HUE_FRAME},
                                                    {field, IDC_COLORPICKER_FIELD_FRAME}};
             for (const auto& [part, placeholder] : placed) {
