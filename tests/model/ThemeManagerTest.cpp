@@ -58,9 +58,10 @@ protected:
 };
 
 // HueShiftTheme and HueShiftColor come from the user, else the machine (the
-// constructor and QorThemeReinit load them); with no theme named, the library's active one,
-// whose missing key is created empty. What a theme key holds is read from the
-// user hive only; a setting key without a string strTimeSettings is none.
+// constructor and QorThemeReinit load them); with no theme named, the
+// library's active one, whose missing key is created empty. What a theme key
+// holds is read from the user hive only; a setting key without a string
+// strTimeSettings is none.
 TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
 {
     ASSERT_TRUE(Load(nullptr));
