@@ -49,6 +49,14 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
     }
 }
 
+TEST(TimeSettings, AnEnteredTimeIsExactlyTwoDigitsTheSeparatorAndTwoDigitsWithinADay)
+{
+    for (const char* valid : {"08:00", "00:00", "23:59", "18:00"})
+        EXPECT_TRUE(IsValidTime(valid, ':') && !IsValidTime(valid, '\0')) << valid;
+    for (const char* invalid : {"8:00", "24:00", "12:60", "12.30", "08:00 ", "ab:cd", "", "+1:00", "08::0"})
+        EXPECT_FALSE(IsValidTime(invalid, ':')) << invalid;
+}
+
 TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
 {
     const DayDefaults laterEnd = {"08:00", "20:00"};
