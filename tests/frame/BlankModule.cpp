@@ -1,7 +1,8 @@
 // A DLL with nothing of the module's own: the framework, its entry and the
 // runtime, built like the module. Used for BlankUse only, it shows what the
-// toolchain leaves per load.
-#include <windows.h>
+// toolchain leaves per load; its other export uses the framework's window
+// class as the module does, in an image that is then freed.
+#include "framework/Wnd.h"
 
 #include <string>
 
@@ -12,4 +13,10 @@ extern "C" __declspec(dllexport) int WINAPI BlankUse(const char* text)
     } catch (...) {
         return -1;
     }
+}
+
+extern "C" __declspec(dllexport) BOOL WINAPI BlankCreateWindow()
+{
+    CWnd window;
+    return window.Create(CWnd::DefaultClassName(), "", WS_POPUP, RECT{0, 0, 10, 10}, HWND{}, 0);
 }

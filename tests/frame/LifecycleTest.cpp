@@ -68,12 +68,14 @@ int KillThreadTimers()
 struct Leftover {
     int handles;
     double heapBytesPerCycle;
+    int classes;  // the module's default class left registered after an unload
     int timers;
 };
 
 // Loads, uses and unloads the DLL at path, kCycles times after a warm-up.
 Leftover Cycle(const std::string& path, const std::function<void(HMODULE)>& use)
 {
+    int classes = 0;
     const auto once = [&] {
         HMODULE module = ::LoadLibraryA(path.c_str());
         ASSERT_NE(module, nullptr) << path;
@@ -81,14 +83,17 @@ Leftover Cycle(const std::string& path, const std::function<void(HMODULE)>& use)
         ::FreeLibrary(module);
         ResetStandIns();  // their journals grow with every call; not the module's
         ASSERT_EQ(::GetModuleHandleA(path.c_str()), nullptr) << path << " stays loaded";
+        WNDCLASSA registered;
+        classes += ::GetClassInfoA(module, "QorWnd", &registered) != FALSE;
     };
     for (int i = 0; i < kWarmUpCycles; ++i)
         once();
+    classes = 0;
     const int handles = OpenHandles();
     const LONGLONG heapBytes = HeapBytesInUse();
     for (int i = 0; i < kCycles; ++i)
         once();
-    return {OpenHandles() - handles, double(HeapBytesInUse() - heapBytes) / kCycles, KillThreadTimers()};
+    return {OpenHandles() - handles, double(HeapBytesInUse() - heapBytes) / kCycles, classes, KillThreadTimers()};
 }
 
 // A copy under another name, which this program has not loaded already.
@@ -156,6 +161,8 @@ TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
         void (*use)(HMODULE);
     } cases[] = {
         {ProgramBeside("qorthmcust.dll"), UseModule},
+        // A window of the framework's default class, as the colour controls make.
+        {ProgramBeside("qorblank.dll"), [](HMODULE dll) { Export<BOOL(WINAPI*)()>(dll, "BlankCreateWindow")(); }},
         // The maker's libraries, which this program keeps loaded, as copies.
         {CopyOf("qorrm.dll"), UseThemeLibrary},
         {CopyOf("qortext.dll"), UseTextLibrary},
@@ -165,6 +172,7 @@ TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
         const Leftover left = Cycle(c.path, c.use);
         EXPECT_EQ(left.handles, blank.handles) << c.path;
         EXPECT_LT(left.heapBytesPerCycle, kMaxHeapBytesPerCycle) << c.path;
+        EXPECT_EQ(left.classes, 0) << c.path;
         EXPECT_EQ(left.timers, 0) << c.path;
     }
 }
