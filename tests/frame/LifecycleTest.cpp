@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 
 using namespace qortest;
 
@@ -123,8 +124,9 @@ void UseModule(HMODULE module)
 {
     g_cycled = module;
     Export<void(WINAPI*)()>(module, "QorThemeReinit")();
-    ::SetTimer(nullptr, 0, 1, CancelSheet);
+    const UINT_PTR cancel = ::SetTimer(nullptr, 0, 1, CancelSheet);
     Export<void(WINAPI*)()>(module, "QorThemeColorSettinsDlg")();
+    ASSERT_FALSE(::KillTimer(nullptr, cancel)) << "the sheet did not open";
 }
 
 void UseThemeLibrary(HMODULE library)
@@ -175,6 +177,47 @@ TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
         EXPECT_EQ(left.classes, 0) << c.path;
         EXPECT_EQ(left.timers, 0) << c.path;
     }
+}
+
+int g_accessViolations = 0;
+
+// Sees faults before the message dispatching, which may swallow them.
+LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
+{
+    g_accessViolations += exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION;
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// Dispatches this thread's messages for the time given, or until the first
+// thread timer's tick when untilTick; answers the ticks dispatched.
+int DispatchTimerTicks(DWORD milliseconds, bool untilTick)
+{
+    int ticks = 0;
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds && !(untilTick && ticks > 0)) {
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ticks += message.message == WM_TIMER && !message.hwnd;
+            ::DispatchMessageA(&message);
+        }
+        ::Sleep(1);
+    }
+    return ticks;
+}
+
+TEST(WrongThreadUnloadTest, TheOwnersNextTickKillsTheTimerInsteadOfEnteringTheFreedImage)
+{
+    const UINT periodMs = 20;
+    HMODULE dll = ::LoadLibraryA("qorblank.dll");
+    ASSERT_TRUE(Export<BOOL(WINAPI*)(UINT)>(dll, "BlankStartTimer")(periodMs));
+    std::thread([dll] { ::FreeLibrary(dll); }).join();
+    ASSERT_EQ(::GetModuleHandleA("qorblank.dll"), nullptr);
+
+    PVOID handler = ::AddVectoredExceptionHandler(1, CountAccessViolation);
+    EXPECT_EQ(DispatchTimerTicks(5000, true), 1);
+    EXPECT_EQ(DispatchTimerTicks(10 * periodMs, false), 0) << "the timer still runs";
+    ::RemoveVectoredExceptionHandler(handler);
+    EXPECT_EQ(g_accessViolations, 0);
 }
 
 } // namespace
