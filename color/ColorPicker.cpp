@@ -55,6 +55,11 @@ void CColorPicker::OnLButtonDown(UINT, POINT point)
     PickAt(point);
 }
 
+void CColorPicker::OnLButtonDblClk(UINT flags, POINT point)
+{
+    OnLButtonDown(flags, point);
+}
+
 void CColorPicker::OnMouseMove(UINT, POINT point)
 {
     Default();

@@ -21,6 +21,8 @@ protected:
     void OnPaint() override;
     BOOL OnSetCursor(HWND hwnd, UINT hitTest, UINT message) override;
     void OnLButtonDown(UINT flags, POINT point) override;
+    // The class delivers double-clicks: a second quick click is a press too.
+    void OnLButtonDblClk(UINT flags, POINT point) override;
     void OnMouseMove(UINT flags, POINT point) override;
     void OnLButtonUp(UINT flags, POINT point) override;
     // The capture can go without a button-up (another window takes it, the

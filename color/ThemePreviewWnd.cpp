@@ -69,12 +69,13 @@ void CThemePreviewWnd::OnPaint()
     const RECT client = GetClientRect();
     HPALETTE palette = RmGetPalette();
     const CMemoryDC memory(nullptr);
-    // The library's palette is selected, never deleted: it belongs to the library.
+    // The library's palette is selected, never deleted: it belongs to the
+    // library. Without one there is nothing to select, but the library is
+    // still asked to recolour.
     const CPaletteSelection selected(dc.Get(), palette);
-    if (palette) {
+    if (palette)
         ::RealizePalette(dc.Get());
-        RmAnimatePaletteForPreview(palette);
-    }
+    RmAnimatePaletteForPreview(palette);
     if (!memory)
         return;
     const CSelection bitmap(memory.Get(), m_hBitmap.Get());

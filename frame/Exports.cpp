@@ -8,6 +8,7 @@
 #include "model/SmcRendering.h"
 #include "model/ThemeManager.h"
 #include "pages/GeneralPage.h"
+#include "pages/SysSettings.h"
 #include "pages/ThemesPage.h"
 #include "services/Globals.h"
 #include "services/TextCatalogue.h"
@@ -61,7 +62,11 @@ extern "C" void WINAPI QorThemeReinit(void)
     });
 }
 
-extern "C" void WINAPI QorThemeSystemSettinsDlg(DWORD, const char*)
+extern "C" void WINAPI QorThemeSystemSettinsDlg(DWORD value, const char* system)
 {
-    RunExport(Nothing{}, [] { return Nothing{}; });
+    RunExport(Nothing{}, [&] {
+        CSysSettings dialog(value, system);
+        dialog.DoModal();
+        return Nothing{};
+    });
 }

@@ -2,9 +2,12 @@
 // static objects (the application object among them) before this runs, and
 // destroys them after the detach below.
 #include "framework/ModuleState.h"
+#include "framework/RuntimeRelease.h"
 #include "framework/WinApp.h"
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+namespace {
+
+BOOL RunApp(DWORD reason)
 {
     CWinApp* app = AfxGetStaticModuleState()->m_pApp;
     if (!app)
@@ -18,4 +21,13 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
         return reason == DLL_PROCESS_ATTACH ? FALSE : TRUE;
     }
     return TRUE;
+}
+
+} // namespace
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
+{
+    const BOOL result = RunApp(reason);
+    AfxReleaseRuntimeAtUnload(reason, reserved);
+    return result;
 }

@@ -13,7 +13,10 @@ CModuleState& StaticState()
     return state;
 }
 
-thread_local CModuleState* t_pCurrent = nullptr;
+// The module runs on one thread, the host's loading thread: a plain pointer.
+// A thread_local would cost every load the threads library's per-thread
+// state, which an unload never releases.
+CModuleState* g_pCurrent = nullptr;
 
 } // namespace
 
@@ -58,7 +61,7 @@ CModuleState* AfxGetStaticModuleState()
 
 CModuleState* AfxGetModuleState()
 {
-    return t_pCurrent ? t_pCurrent : AfxGetStaticModuleState();
+    return g_pCurrent ? g_pCurrent : AfxGetStaticModuleState();
 }
 
 HINSTANCE AfxGetResourceHandle()
@@ -72,9 +75,9 @@ CWinApp* AfxGetApp()
 }
 
 CModuleStateGuard::CModuleStateGuard(CModuleState* state)
-    : m_pPrevious(t_pCurrent)
+    : m_pPrevious(g_pCurrent)
 {
-    t_pCurrent = state;
+    g_pCurrent = state;
     if (HANDLE context = state->GetActivationContext())
         m_bActivated = ActivateActCtx(context, &m_cookie) != FALSE;
 }
@@ -83,5 +86,5 @@ CModuleStateGuard::~CModuleStateGuard()
 {
     if (m_bActivated)
         DeactivateActCtx(0, m_cookie);
-    t_pCurrent = m_pPrevious;
+    g_pCurrent = m_pPrevious;
 }

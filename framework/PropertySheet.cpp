@@ -5,8 +5,9 @@
 
 namespace {
 
-// The sheet whose window the common controls are creating on this thread.
-thread_local CPropertySheet* t_pCreating = nullptr;
+// The sheet whose window the common controls are creating (on the module's
+// one thread: no thread_local, see ModuleState.cpp).
+CPropertySheet* g_pCreating = nullptr;
 
 std::string LoadResourceString(UINT id)
 {
@@ -72,17 +73,17 @@ INT_PTR CPropertySheet::DoModal()
     header.phpage = handles.data();
     header.pfnCallback = &CPropertySheet::SheetCallback;
 
-    CPropertySheet* outer = t_pCreating;
-    t_pCreating = this;
+    CPropertySheet* outer = g_pCreating;
+    g_pCreating = this;
     const INT_PTR result = ::PropertySheetA(&header);
-    t_pCreating = outer;
+    g_pCreating = outer;
     return result;
 }
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM)
 {
-    if (message == PSCB_INITIALIZED && t_pCreating && !CWnd::FromHandle(hwnd))
-        t_pCreating->OnSheetWindow(hwnd);
+    if (message == PSCB_INITIALIZED && g_pCreating && !CWnd::FromHandle(hwnd))
+        g_pCreating->OnSheetWindow(hwnd);
     return 0;
 }
 

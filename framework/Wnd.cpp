@@ -10,6 +10,19 @@ namespace {
 const char kObjectProperty[] = "QorWndObject";
 const char kDefaultClass[] = "QorWnd";
 
+// Whether this image registered the default class: it is unregistered when
+// the image unloads, since its window procedure goes with the image.
+struct CDefaultClassRegistration {
+    ~CDefaultClassRegistration()
+    {
+        if (m_bRegistered)
+            ::UnregisterClassA(kDefaultClass, AfxGetInstanceHandle());
+    }
+    bool m_bRegistered = false;
+};
+
+CDefaultClassRegistration g_defaultClass;
+
 POINT PointFrom(LPARAM lParam)
 {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -31,16 +44,17 @@ CWnd* CWnd::FromHandle(HWND hwnd)
 
 const char* CWnd::DefaultClassName()
 {
-    static const bool registered = [] {
+    if (!g_defaultClass.m_bRegistered) {
         WNDCLASSA wc = {};
         wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
         wc.lpfnWndProc = &CWnd::WndProc;
         wc.hInstance = AfxGetInstanceHandle();
         wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
         wc.lpszClassName = kDefaultClass;
-        return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    return registered ? kDefaultClass : nullptr;
+        g_defaultClass.m_bRegistered =
+            ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    return g_defaultClass.m_bRegistered ? kDefaultClass : nullptr;
 }
 
 HWND CWnd::GetSafeOwner(const CWnd* parent)

@@ -36,6 +36,17 @@ public:
 
     HWND GetParent() const { return ::GetParent(m_hWnd); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    void SetDlgItemText(int id, const std::string& text) const
+    {
+        ::SetDlgItemTextA(m_hWnd, id, text.c_str());
+    }
+    // Checks the button checked and unchecks the others of first to last.
+    void CheckRadioButton(int first, int last, int checked) const
+    {
+        ::CheckRadioButton(m_hWnd, first, last, checked);
+    }
+    UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+    void SetFocus() const { ::SetFocus(m_hWnd); }
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
     // Moves and sizes without activating, without z-order change and redraw.

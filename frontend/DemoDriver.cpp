@@ -6,9 +6,13 @@
 //   qordrive page <caption> <index>            select a property sheet page
 //   qordrive click <caption> <control id>      click a button of that window
 //   qordrive dblclick <caption> <control id>   double-click a control's middle
-//   qordrive select <caption> <list id> <n>    choose entry n of a list box
-//   qordrive hue <caption> <control id> <deg>  drag a colour control's hue there
 //   qordrive close <caption>                   close the window
+//   qordrive choose <caption> <control id> <text>
+//                                              pick a combo or list box's entry
+//   qordrive hue <caption> <control id> <degrees>
+//                                              drag a colour control's hue there
+//   qordrive menu <command id>                 choose a menu command of a
+//                                              front-end session window
 // Exit code 0 when done, 1 when the window or control was not found.
 #include <windows.h>
 #include <commctrl.h>
@@ -98,6 +102,15 @@ bool UseDesktop(const char* name)
     return desktop && ::SetThreadDesktop(desktop);
 }
 
+// What choosing the command from a session window's menu sends.
+int ChooseSessionMenuCommand(int id)
+{
+    HWND session = ::FindWindowA("QOR_FRONTEND_SESSION", nullptr);
+    if (!session)
+        return Fail("no front-end session window");
+    return ::PostMessageA(session, WM_COMMAND, MAKEWPARAM(id, 0), 0) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -109,13 +122,15 @@ int main(int argc, char** argv)
         argv += 2;
     }
     if (argc < 3) {
-        std::fputs("usage: qordrive wait|page|click|dblclick|select|hue|close <caption> [argument [value]]\n", stderr);
+        std::fputs("usage: qordrive wait|page|click|dblclick|close|choose|hue <caption> [argument]\n"
+                   "       qordrive menu <command id>\n", stderr);
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "menu")
+        return ChooseSessionMenuCommand(std::atoi(argv[2]));
     const char* caption = argv[2];
     const int argument = argc > 3 ? std::atoi(argv[3]) : 0;
-    const int value = argc > 4 ? std::atoi(argv[4]) : 0;
     HWND window = WaitForWindow(caption, command == "wait" && argc > 3 ? argument : 5000);
     if (!window)
         return Fail(std::string("no window \"") + caption + "\"");
@@ -132,6 +147,24 @@ int main(int argc, char** argv)
         return Fail("no control " + std::to_string(argument));
     if (command == "click")
         return ::PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+    if (command == "choose" && argc > 4) {
+        // What a combo box or list box tells its parent when the user picks an entry.
+        char className[32] = {};
+        ::GetClassNameA(control, className, sizeof(className));
+        const bool listBox = ::lstrcmpiA(className, "ListBox") == 0;
+        if (::SendMessageA(control, listBox ? LB_SELECTSTRING : CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(argv[4])) < 0)
+            return Fail(std::string("no entry ") + argv[4]);
+        ::SendMessageA(::GetParent(control), WM_COMMAND, MAKEWPARAM(argument, listBox ? LBN_SELCHANGE : CBN_SELENDOK),
+                       reinterpret_cast<LPARAM>(control));
+        return 0;
+    }
+    if (command == "hue" && argc > 4) {
+        const LPARAM scrollBar = reinterpret_cast<LPARAM>(::FindWindowExA(control, nullptr, "ScrollBar", nullptr));
+        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, std::atoi(argv[4])), scrollBar);
+        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), scrollBar);
+        return 0;
+    }
     if (command == "dblclick") {
         RECT client = {};
         ::GetClientRect(control, &client);
@@ -140,18 +173,6 @@ int main(int argc, char** argv)
         ::PostMessageA(control, WM_LBUTTONUP, 0, middle);
         ::PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, middle);
         ::PostMessageA(control, WM_LBUTTONUP, 0, middle);
-        return 0;
-    }
-    if (command == "select") {
-        ::SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
-        ::SendMessageA(::GetParent(control), WM_COMMAND, MAKEWPARAM(argument, LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(control));
-        return 0;
-    }
-    if (command == "hue") {
-        const LPARAM scrollBar = reinterpret_cast<LPARAM>(::FindWindowExA(control, nullptr, "ScrollBar", nullptr));
-        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, value), scrollBar);
-        ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), scrollBar);
         return 0;
     }
     return Fail("unknown command " + command);

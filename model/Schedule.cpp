@@ -7,8 +7,8 @@
 
 namespace {
 
-const char kDefaultWord[] = "default";
 const std::size_t kDigitsPerPiece = 2;
+const std::size_t kTimeLength = 2 * kDigitsPerPiece + 1;
 const int kHoursPerDay = 24;
 const int kMinutesPerHour = 60;
 const std::int64_t kSecondsPerMinute = 60;
@@ -113,11 +113,22 @@ std::optional<DayTimeTexts> SplitTimeSettings(std::string_view timeSettings,
 
 bool IsDefaultTime(std::string_view text)
 {
-    const std::string_view word = kDefaultWord;
+    const std::string_view word = kDefaultTimeText;
     return text.size() == word.size()
            && std::equal(text.begin(), text.end(), word.begin(), [](char a, char b) {
                   return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
               });
+}
+
+bool IsValidTime(std::string_view text, char separator)
+{
+    if (separator == '\0' || text.size() != kTimeLength || text[kDigitsPerPiece] != separator)
+        return false;
+    const auto allDigits = [](std::string_view piece) {
+        return std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return allDigits(text.substr(0, kDigitsPerPiece)) && allDigits(text.substr(kDigitsPerPiece + 1))
+           && ReadTimeOfDay(text).has_value();
 }
 
 std::optional<TimeOfDay> ReadTimeOfDay(std::string_view text)

@@ -29,8 +29,16 @@ struct DayTimeTexts {
 std::optional<DayTimeTexts> SplitTimeSettings(std::string_view timeSettings,
                                               std::string_view separator);
 
+// What a start or end field holds to stand for the theme's default time.
+inline constexpr char kDefaultTimeText[] = "default";
+
 // "default" in any letter case.
 bool IsDefaultTime(std::string_view text);
+
+// A time as the user must enter it: exactly "hh" separator "mm", two digits
+// each, 00 to 23 hours and 00 to 59 minutes. Nothing is valid with a zero
+// separator (an empty separator text).
+bool IsValidTime(std::string_view text, char separator);
 
 struct TimeOfDay {
     int hours;

@@ -1,7 +1,6 @@
 #include "model/Theme.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -37,17 +36,11 @@ const Palette& DefaultPalette()
 }
 
 // Two characters as strtoul reads them in hexadecimal. strtoul accepts a sign
-// and would turn "-1" into a number far above 255: such a piece reads as 0.
+// and turns "-1" into a number far above 255: a piece outside 0..255 reads 0.
 int ChannelFromHex(std::string_view piece)
 {
     const char text[kDigitsPerChannel + 1] = {piece[0], piece[1], '\0'};
-    char* end = nullptr;
-    const unsigned long value = std::strtoul(text, &end, 16);
-    const char* first = text;
-    while (first < end && std::isspace(static_cast<unsigned char>(*first)))
-        ++first;
-    if (first < end && (*first == '+' || *first == '-'))
-        return 0;
+    const unsigned long value = std::strtoul(text, nullptr, 16);
     return value <= static_cast<unsigned long>(kMaxChannel) ? static_cast<int>(value) : 0;
 }
 

@@ -60,7 +60,8 @@ public:
     // is not 23 leaves palette unchanged and answers false; characters after
     // the 138th are ignored. Each channel is two characters read by strtoul
     // as hexadecimal, so reading stops at the first character that is not a
-    // hexadecimal digit ("zz" is 0); a piece read with a sign is 0.
+    // hexadecimal digit ("zz" is 0, "+f" is 15); a piece that would leave
+    // 0..255 ("-1") is 0.
     static bool PaletteFromString(std::string_view text, Palette& palette);
     static std::string PaletteToString(const Palette& palette);
 

@@ -109,9 +109,13 @@ bool CThemeManager::EnumColorSettings()
     char name[kSubkeyNameBufferSize];
     for (DWORD index = 0;; ++index) {
         DWORD length = kSubkeyNameBufferSize;
-        if (::RegEnumKeyExA(themeKey.Get(), index, name, &length, nullptr, nullptr, nullptr,
-                            nullptr)
-            != ERROR_SUCCESS)
+        const LONG result = ::RegEnumKeyExA(themeKey.Get(), index, name, &length, nullptr,
+                                            nullptr, nullptr, nullptr);
+        // A name too long for any setting (Wine allows one more character
+        // than Windows) is passed over, not taken for the end of the list.
+        if (result == ERROR_MORE_DATA)
+            continue;
+        if (result != ERROR_SUCCESS)
             break;
         if (std::unique_ptr<CTheme> record = LoadColorSetting(theme, name))
             m_arrSettings.push_back(std::move(record));

@@ -6,7 +6,10 @@
 
 #define IDD_THEMES 130
 #define IDD_GENERAL 131
+#define IDD_SYSSETTINGS 135
 #define IDD_COLORPICKER 208
+#define IDD_SAVE 209
+#define IDD_TIMEDAY 219
 
 // General page
 #define IDC_GENERAL_SOUND_ON 1009
@@ -32,3 +35,14 @@
 // picker field take
 #define IDC_COLORPICKER_HUE_FRAME 201
 #define IDC_COLORPICKER_FIELD_FRAME 202
+
+// Save As dialog
+#define IDC_SAVE_NAME 205
+
+// Time dialog
+#define IDC_TIMEDAY_DEFAULT 207
+#define IDC_TIMEDAY_CUSTOM 208
+#define IDC_TIMEDAY_TIME 209
+#define IDC_TIMEDAY_SET_DEFAULT 210
+#define IDC_TIMEDAY_DEFAULT_TIME 211
+#define IDC_TIMEDAY_GROUP 1010

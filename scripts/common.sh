@@ -17,6 +17,7 @@ install_packages() {
     # ImageMagick's own convert (turns the demo's xwd grabs into PNG).
     [ -x /usr/bin/convert ] || missing+=(imagemagick)
     command -v cmake >/dev/null || missing+=(cmake)
+    command -v unzip >/dev/null || missing+=(unzip)
     command -v clang++ >/dev/null || missing+=(clang)
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
     [ -d /usr/lib/llvm-14/lib/clang ] && ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 \
@@ -47,6 +48,15 @@ build_windows_targets() {
     cmake -S "$ROOT" -B "$BUILD/$arch" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$arch.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$BUILD/$arch" -j "$JOBS" --target "$@"
+}
+
+# The release package of an architecture's build (i686: the product) in
+# build/dist: staged, stripped and zipped by CPack.
+package_release() {
+    local arch=${1:-i686}
+    mkdir -p "$BUILD/dist"
+    cpack --config "$BUILD/$arch/CPackConfig.cmake" -B "$BUILD/dist" >/dev/null
+    rm -rf "$BUILD/dist/_CPack_Packages"
 }
 
 build_native() {

@@ -42,12 +42,12 @@ step_sheet_color_settings() {
 }
 
 step_select_setting() {
-    drive select "$SHEET" 4096 1  # Day And Dusk: the list is sorted; its day schedule is on
+    drive choose "$SHEET" 4096 "Day And Dusk"  # its day schedule is on
     shot 03-setting-selected
 }
 
 step_change_hue() {
-    drive select "$SHEET" 4096 4  # Ocean Blue
+    drive choose "$SHEET" 4096 "Ocean Blue"
     drive hue "$SHEET" 4098 20    # the foreground hue; the background follows, linked
     shot 04-hue-changed
 }
@@ -78,8 +78,37 @@ step_color_picker() {
     drive click "Color Picker" 2
 }
 
+# The user's own copy of the shipped themes, as the Color Settings page makes
+# it when it starts; the General page lists the user's themes only.
+copy_themes_to_user() {
+    local user_reg=$BUILD/user-themes.reg
+    sed 's/HKEY_LOCAL_MACHINE/HKEY_CURRENT_USER/' setup/appearance.reg >"$user_reg"
+    wine regedit /s "$(winepath -w "$user_reg")" >/dev/null 2>&1
+}
+
+step_general_theme_list() {
+    wine reg query 'HKCU\Software\Qor\General\Appearance\Themes\Standard Theme' /v Path \
+        >/dev/null 2>&1 || copy_themes_to_user
+    drive menu 200  # Settings > Customize Qor GUI Settings...
+    drive wait "$SHEET" 30000
+    shot 09-general-installed-theme
+    drive choose "$SHEET" 1027 "Tideway Theme"
+    shot 10-general-theme-chosen
+    drive click "$SHEET" 2
+}
+
+step_system_dialog() {
+    drive menu 300  # Settings > System Color Setting > P01
+    drive wait "System Settings" 30000
+    shot 11-system-dialog
+    drive choose "System Settings" 4096 "Ocean Blue"
+    shot 12-system-setting-chosen
+    drive click "System Settings" 1  # OK
+    shot 13-front-end-after-system-ok
+}
+
 STEPS=(step_sheet_general step_sheet_color_settings step_select_setting step_change_hue step_apply
-       step_front_end step_sheet_in_german step_color_picker)
+       step_front_end step_sheet_in_german step_color_picker step_general_theme_list step_system_dialog)
 
 # --- setting up ----------------------------------------------------------
 

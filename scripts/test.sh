@@ -13,6 +13,8 @@ phase() {
 install_packages
 phase "building i686 (the product)"
 build_windows i686 -DQOR_BUILD_TESTS=OFF
+phase "packaging the release"
+package_release i686
 phase "building x86_64 (the tested build)"
 build_windows x86_64 -DQOR_PRODUCT_DIR="$BUILD/i686/bin"
 phase "building the native checks"

@@ -5,6 +5,7 @@
 #include "standins/qorrm/qorrm.h"
 #include "standins/qorrm/qorrm_standin.h"
 
+#include "framework/RuntimeRelease.h"
 #include "standins/common/StandInJournal.h"
 #include "standins/qorrm/LiveColors.h"
 #include "standins/qorrm/Preview.h"
@@ -56,6 +57,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
     // When the process ends, the system takes the palette with it.
     if (reason == DLL_PROCESS_DETACH && !reserved)
         g_preview.ReleasePalette();
+    AfxReleaseRuntimeAtUnload(reason, reserved);
     return TRUE;
 }
 

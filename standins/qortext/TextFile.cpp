@@ -1,6 +1,7 @@
 #include "standins/qortext/TextFile.h"
 
-#include <sstream>
+#include <algorithm>
+
 
 namespace {
 
@@ -21,8 +22,12 @@ std::string Unescape(const std::string& text)
 std::map<std::string, std::string> ParseTextFile(const std::string& content)
 {
     std::map<std::string, std::string> texts;
-    std::istringstream lines(content);
-    for (std::string line; std::getline(lines, line);) {
+    // Split by hand: a string stream would set up the runtime's locale, which
+    // costs each load of the library handles that its unload never releases.
+    for (size_t start = 0; start < content.size();) {
+        const size_t end = std::min(content.find('\n', start), content.size());
+        std::string line = content.substr(start, end - start);
+        start = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const size_t equals = line.find("=\"");

@@ -4,6 +4,7 @@
 #include "standins/qortext/qortext.h"
 #include "standins/qortext/qortext_standin.h"
 
+#include "framework/RuntimeRelease.h"
 #include "standins/common/RegistryValues.h"
 #include "standins/common/StandInJournal.h"
 #include "standins/qortext/TextModule.h"
@@ -62,6 +63,12 @@ std::string DefaultLanguage()
 } // namespace
 
 QOR_STANDIN_TEST_EXPORTS(TxtStandIn, g_journal)
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
+{
+    AfxReleaseRuntimeAtUnload(reason, reserved);
+    return TRUE;
+}
 
 extern "C" int WINAPI QorPcTxtGetDefaultLanguage(char* buffer, int size)
 {

@@ -4,6 +4,7 @@
 #include "standins/qorutil/qorutil_standin.h"
 
 #include "framework/RegKey.h"
+#include "framework/RuntimeRelease.h"
 #include "standins/common/StandInJournal.h"
 #include "standins/qorutil/RegistryCopy.h"
 
@@ -37,6 +38,12 @@ bool TargetWithinSource(HKEY sourceHive, const std::string& source, HKEY targetH
 } // namespace
 
 QOR_STANDIN_TEST_EXPORTS(UtilStandIn, g_journal)
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
+{
+    AfxReleaseRuntimeAtUnload(reason, reserved);
+    return TRUE;
+}
 
 extern "C" LONG WINAPI QorCopyRegKey(HKEY sourceHive, const char* sourcePath, HKEY targetHive,
                                      const char* targetPath, const char* subkeyFilter,

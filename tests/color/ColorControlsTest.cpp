@@ -16,34 +16,6 @@ namespace {
 
 const RECT kMarkerAt50And75 = {38, 18, 44, 24};
 
-// A font of this system whose text is exactly the given number of pixels
-// high, or null when none is installed.
-HFONT FontOfTextHeight(int pixels)
-{
-    std::pair<int, HFONT> search = {pixels, nullptr};
-    LOGFONTA all = {};
-    all.lfCharSet = DEFAULT_CHARSET;
-    const auto tryFace = [](const LOGFONTA* face, const TEXTMETRICA*, DWORD, LPARAM param) {
-        auto& [height, found] = *reinterpret_cast<std::pair<int, HFONT>*>(param);
-        LOGFONTA font = *face;
-        font.lfHeight = height;
-        font.lfWidth = 0;
-        found = ::CreateFontIndirectA(&font);
-        SIZE extent = {};
-        {
-            const CClientDC dc(nullptr);
-            const CSelection selected(dc.Get(), found);
-            ::GetTextExtentPoint32A(dc.Get(), "Color:", 6, &extent);
-        }
-        if (extent.cy == height)
-            return 0;
-        ::DeleteObject(std::exchange(found, nullptr));
-        return 1;
-    };
-    ::EnumFontFamiliesExA(CClientDC(nullptr).Get(), &all, tryFace, reinterpret_cast<LPARAM>(&search), 0);
-    return search.second;
-}
-
 TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
 {
     HostWindow host;
@@ -56,15 +28,21 @@ TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
     EXPECT_EQ(PixelOf(bar.GetSafeHwnd(), 359, 0), RGB(255, 0, 4)) << "stops just short of red";
 }
 
+// The parts lie at fixed offsets from the caption's height h.
 TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidth)
 {
-    const CGdiObject<HFONT> font(FontOfTextHeight(13));
-    if (!font)
-        GTEST_SKIP() << "no font of this system has text 13 pixels high";
+    const CGdiObject<HFONT> font(::CreateFontA(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     Controls c({0, 100, 100}, font.Get());
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBoxId)), RECT{151, 6, 201, 19}));
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kScrollBarId)), RECT{5, 23, 201, 38}));
-    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, 50, 159, 63}));
+    SIZE label = {};
+    {
+        const CClientDC dc(nullptr);
+        const CSelection selected(dc.Get(), font.Get());
+        ::GetTextExtentPoint32A(dc.Get(), "Foreground Color:", 17, &label);
+    }
+    const int h = label.cy;
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBoxId)), RECT{151, 6, 201, 6 + h}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kScrollBarId)), RECT{5, h + 10, 201, h + 25}));
+    EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, h + 37, 159, h + 50}));
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 0, 30), RGB(0, 0, 0)) << "the frame";
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 205, 69), RGB(0, 0, 0));
 }
@@ -172,13 +150,23 @@ TEST(ColorPickerTest, AClickPicksTruncatedAndTheMarkerShowsThePickUnderTheCrossH
 
 // Tracking ends with the button-up, and also when the capture goes without
 // one (another window takes it, the system cancels modes): the cursor must
-// not stay trapped in the field.
+// not stay trapped in the field. The second press of a double-click picks and
+// tracks like any press.
 TEST(ColorPickerTest, DraggingPicksInsideWithTheMarkerHiddenAndTheCursorHeldUntilTheCaptureEnds)
 {
-    for (const char* end : {"button up", "capture taken", "cancel mode"}) {
+    const struct {
+        const char* end;
+        bool secondClick;  // a second quick click arrives as a double-click
+    } cases[] = {{"button up", false}, {"button up", true}, {"capture taken", false}, {"cancel mode", true}};
+    for (const auto& [end, secondClick] : cases) {
         Controls c({240, 0, 100});
         const unsigned computed = c.field.GetFieldComputeCount();
-        SendMouse(c.Field(), WM_LBUTTONDOWN, 40, 20);
+        if (secondClick) {
+            SendMouse(c.Field(), WM_LBUTTONDOWN, 10, 10);
+            SendMouse(c.Field(), WM_LBUTTONUP, 10, 10);
+            c.Posted();
+        }
+        SendMouse(c.Field(), secondClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, 40, 20);
         EXPECT_EQ(::GetCapture(), c.Field());
         EXPECT_TRUE(c.CursorHeldInField());
         for (POINT move : {POINT{60, 40}, POINT{80, 10}, POINT{10, 80}, POINT{-1, 10}, POINT{10, -3}}) {

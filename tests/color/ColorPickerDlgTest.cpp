@@ -1,7 +1,7 @@
 // The colour picker dialog as the user meets it: opened from a sample box,
-// its controls on the placeholders with the catalogue's texts, the hue and
-// the field working together, closed with OK or Cancel; and a control that
-// cannot be created.
+// its controls on the placeholders with the catalogue's texts (the colour
+// control's caption read back as drawn), the hue and the field working
+// together, closed with OK or Cancel; and a control that cannot be created.
 #include "color/ColorPickerDlg.h"
 #include "resource.h"
 #include "services/Globals.h"
@@ -23,32 +23,41 @@ namespace {
 
 const char kCaption[] = "Color Picker";
 
-// The parts of an open picker dialog, found as a user's tools would.
-struct OpenPicker {
-    explicit OpenPicker(HWND dialog)
-        : control(::GetDlgItem(dialog, CColorPickerDlg::kColorCtrlId)),
-          field(::GetDlgItem(dialog, CColorPickerDlg::kPickerId)),
-          box(::GetDlgItem(control, CColorCtrl::kColorBoxId)),
-          scrollBar(::GetDlgItem(control, CColorCtrl::kScrollBarId))
-    {
+// The dark pixels of an area, cropped to their bounds, one text row per pixel row.
+std::string Ink(HDC dc, const RECT& area)
+{
+    std::string rows;
+    RECT bounds = {};
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF color = ::GetPixel(dc, x, y);
+            const bool dark = GetRValue(color) + GetGValue(color) + GetBValue(color) < 3 * 128;
+            rows += dark ? '#' : '.';
+            const RECT pixel = {x, y, x + 1, y + 1};
+            if (dark)
+                ::UnionRect(&bounds, &bounds, &pixel);
+        }
     }
-    int Hue() const { return ::GetScrollPos(scrollBar, SB_CTL); }
-    bool BoxComesToShow(const HsbColor& color) const
-    {
-        return WaitUntil([&] { return PixelOf(box, 4, 4) == HsbToColorRef(color); });
-    }
-    // The field's top right corner comes to show the hue's colour.
-    bool FieldComesToShow(int hue) const
-    {
-        RECT client = {};
-        ::GetClientRect(field, &client);
-        const int x = client.right - 3, y = 2;
-        const ColorRef color = FieldColor(FieldHue(hue), x, y, client.right, client.bottom, FieldRows::kTopIsFull);
-        return WaitUntil([&] { return PixelOf(field, x, y) == color; });
-    }
+    std::string cropped;
+    const int width = area.right - area.left;
+    for (int y = bounds.top; y < bounds.bottom; ++y)
+        cropped += rows.substr((y - area.top) * width + bounds.left - area.left, bounds.right - bounds.left) + "\n";
+    return cropped;
+}
 
-    HWND control, field, box, scrollBar;
-};
+// What a text looks like in a font, black on white.
+std::string InkOfText(HFONT font, const std::string& text)
+{
+    const CClientDC screen(nullptr);
+    const CMemoryDC dc(screen.Get());
+    const CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), 300, 40));
+    const CSelection selectedBitmap(dc.Get(), bitmap.Get());
+    const CSelection selectedFont(dc.Get(), font);
+    const RECT area = {0, 0, 300, 40};
+    ::FillRect(dc.Get(), &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::TextOutA(dc.Get(), 4, 4, text.c_str(), static_cast<int>(text.size()));
+    return Ink(dc.Get(), area);
+}
 
 TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPostsOnceCancelLeaves)
 {
@@ -69,30 +78,53 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
         ModalAnswerer answerer;
         answerer.Then(WindowWithCaption(caption), [&](HWND hwnd) {
             owner = ::GetWindow(hwnd, GW_OWNER);
-            const OpenPicker open(hwnd);
+            HWND control = ::GetDlgItem(hwnd, CColorPickerDlg::kColorCtrlId);
+            HWND field = ::GetDlgItem(hwnd, CColorPickerDlg::kPickerId);
+            HWND box = ::GetDlgItem(control, CColorCtrl::kColorBoxId);
+            HWND scrollBar = ::GetDlgItem(control, CColorCtrl::kScrollBarId);
+            const auto hue = [&] { return ::GetScrollPos(scrollBar, SB_CTL); };
+            const auto boxComesToShow = [&](const HsbColor& color) {
+                return WaitUntil([&] { return PixelOf(box, 4, 4) == HsbToColorRef(color); });
+            };
+            // The field's top right corner comes to show the hue's colour.
+            const auto fieldComesToShow = [&](int fieldHue) {
+                RECT client = {};
+                ::GetClientRect(field, &client);
+                const int x = client.right - 3, y = 2;
+                const ColorRef color = FieldColor(FieldHue(fieldHue), x, y, client.right, client.bottom, FieldRows::kTopIsFull);
+                return WaitUntil([&] { return PixelOf(field, x, y) == color; });
+            };
             EXPECT_EQ(DialogItemText(hwnd, IDOK), GetTextString(DLG_OK_BUTTON));
             EXPECT_EQ(DialogItemText(hwnd, IDCANCEL), GetTextString(DLG_CANCEL_BUTTON));
-            const std::pair<HWND, int> placed[] = {{open.control, IDC_COLORPICKER_HUE_FRAME},
-                                                   {open.field, IDC_COLORPICKER_FIELD_FRAME}};
+            // The control's caption, drawn left of its box and above its scroll bar.
+            const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
+            const std::string label = GetTextString(TXT_COLOR) + GetTextString(TXT_COLON);
+            const std::string expected = InkOfText(font, label);
+            const RECT captionArea = {1, 1, RectInParent(box).left, RectInParent(scrollBar).top};
+            std::string drawn;
+            EXPECT_TRUE(WaitUntil([&] { return (drawn = Ink(CClientDC(control).Get(), captionArea)) == expected; }))
+                << label << ":\n" << drawn;
+            EXPECT_NE(expected, InkOfText(font, "Color:"));
+            const std::pair<HWND, int> placed[] = {{control, IDC_COLORPICKER_HUE_FRAME},
+                                                   {field, IDC_COLORPICKER_FIELD_FRAME}};
             for (const auto& [part, placeholder] : placed) {
                 HWND frame = ::GetDlgItem(hwnd, placeholder);
                 EXPECT_TRUE(Same(RectInParent(part), RectInParent(frame))) << placeholder;
                 EXPECT_FALSE(::IsWindowVisible(frame) || ::IsWindowEnabled(frame)) << placeholder;
             }
-            EXPECT_EQ(open.Hue(), 300) << "opens at the box's colour";
-            EXPECT_TRUE(open.FieldComesToShow(300));
-            const LPARAM scrollBar = reinterpret_cast<LPARAM>(open.scrollBar);
-            ::SendMessageA(open.control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), scrollBar);
-            EXPECT_TRUE(open.FieldComesToShow(20)) << "recoloured live";
-            EXPECT_TRUE(open.BoxComesToShow(HsbColor{20, 40, 90}));
-            SendMouse(open.field, WM_LBUTTONDOWN, 0, 0);
-            SendMouse(open.field, WM_LBUTTONUP, 0, 0);
-            EXPECT_TRUE(open.BoxComesToShow(picked));
-            EXPECT_EQ(open.Hue(), 20) << "a pick leaves the hue";
+            EXPECT_EQ(hue(), 300) << "opens at the box's colour";
+            EXPECT_TRUE(fieldComesToShow(300));
+            ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), reinterpret_cast<LPARAM>(scrollBar));
+            EXPECT_TRUE(fieldComesToShow(20)) << "recoloured live";
+            EXPECT_TRUE(boxComesToShow(HsbColor{20, 40, 90}));
+            SendMouse(field, WM_LBUTTONDOWN, 0, 0);
+            SendMouse(field, WM_LBUTTONUP, 0, 0);
+            EXPECT_TRUE(boxComesToShow(picked));
+            EXPECT_EQ(hue(), 20) << "a pick leaves the hue";
             // A picker opened from the picker would hold the message until
             // closed: it is closed then (the newest window on top).
             DWORD_PTR ignored = 0;
-            if (!::SendMessageTimeoutA(open.box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored)) {
+            if (!::SendMessageTimeoutA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored)) {
                 ADD_FAILURE() << "a picker opened from the picker's own sample box";
                 PressButton(::FindWindowA(nullptr, caption.c_str()), IDCANCEL);
             }

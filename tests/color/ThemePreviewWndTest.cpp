@@ -89,7 +89,15 @@ TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadRe
         EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), released), 9) << "only the one held now lives";
     }
     EXPECT_EQ(Shape(loaded.back()), "none") << "released with the window object";
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
+    // The buffers' sizes as the library is told them.
+    const std::vector<std::string> calls = ThemeLibraryCalls();
+    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"})
+        << "only for the unnamed theme";
+    std::vector<std::string> pictures(10, "RmGetPreviewBitmap(\"Standard Theme\", 256, 0)");
+    pictures[3] = "RmGetPreviewBitmap(null, 256, 0)";
+    EXPECT_EQ(CallsTo(calls, "RmGetPreviewBitmap"), pictures);
+    EXPECT_EQ(CallsTo(calls, "RmGetThemePath"),
+              std::vector<std::string>(10, "RmGetThemePath(\"Standard Theme\", 260)"));
 }
 
 TEST_F(ThemePreviewWndTest, ShippedThemesGetTheModulesPictureUnknownOnesAndNamesLeavingTheFolderNone)
@@ -125,13 +133,17 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
 
     // The picture: the desktop (colour 22) in its corner, the window
-    // background (colour 1) inside.
-    for (COLORREF desktop : {RGB(200, 10, 10), RGB(10, 10, 200)}) {
+    // background (colour 1) inside. Without a library palette nothing is
+    // selected, but the library is still asked to recolour.
+    for (const bool palette : {true, false}) {
+        const COLORREF desktop = palette ? RGB(200, 10, 10) : RGB(10, 10, 200);
         std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
         colors[1] = RGB(250, 250, 240);
         colors[22] = desktop;
         RmApplyColorsForPreview(colors.data());
         ResetStandIns();
+        if (!palette)
+            FailThemeLibrary("RmGetPalette");
         preview.RedrawNow();
         const std::vector<std::string> calls = ThemeLibraryCalls();
         for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"}) {

@@ -38,60 +38,48 @@ OpenedSheet OpenSheet(const LoadedModule& module, const char* caption = "Qor GUI
 
 using SheetTest = StandInTest;
 
-TEST_F(SheetTest, ShowsCaptionIconAndBothPagesInTheUsersLanguageWithCommonControls6)
+// The SMC rendering switch is read once per process: a changed value shows
+// only in a process that loads the module afresh.
+TEST_F(SheetTest, ShowsCaptionIconAndPagesInTheUsersLanguageWithCommonControls6AndSmcRenderingReadOnce)
 {
     const struct {
+        const char* what;
         const char* language;
-        const char* caption;
+        std::optional<DWORD> user;
+        std::optional<DWORD> machine;
         Texts tabs;
     } cases[] = {
-        {"EN", "Qor GUI Settings", {"General", "Color Settings"}},
-        {"DE", "Qor GUI-Einstellungen", {"Allgemein", "Farbeinstellungen"}},
+        {"user switch on", "EN", 1, std::nullopt, {"General"}},
+        {"machine switch on", "EN", std::nullopt, 1, {"General"}},
+        {"user 0 hides machine 1", "DE", 0, 1, {"Allgemein", "Farbeinstellungen"}},
+        {"any non-zero value", "EN", 7, std::nullopt, {"General"}},
+        {"no value", "EN", std::nullopt, std::nullopt, {"General", "Color Settings"}},
     };
     for (const auto& c : cases) {
+        ResetQorKeys();
         SetString(HKEY_CURRENT_USER, QORTEXT_STANDIN_KEY, "Language", c.language);
+        if (c.user)
+            SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", *c.user);
+        if (c.machine)
+            SetDword(HKEY_LOCAL_MACHINE, kAppearanceKey, "UseSMCRendering", *c.machine);
+        const char* caption = c.language == std::string("DE") ? "Qor GUI-Einstellungen" : "Qor GUI Settings";
         LoadedModule module;
         HICON icon = nullptr, dragIcon = nullptr;
         LRESULT knowsIdealSize = FALSE;  // only buttons of common controls 6 do
-        const OpenedSheet sheet = OpenSheet(module, c.caption, [&](HWND hwnd) {
+        const OpenedSheet sheet = OpenSheet(module, caption, [&](HWND hwnd) {
             icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
             dragIcon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0));
             SIZE ideal = {};
             knowsIdealSize = ::SendMessageA(::GetDlgItem(hwnd, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
         });
-        EXPECT_EQ(sheet.tabs, c.tabs);
+        EXPECT_EQ(sheet.tabs, c.tabs) << c.what;
         EXPECT_NE(icon, nullptr);
         EXPECT_EQ(icon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
         EXPECT_EQ(dragIcon, icon);
         EXPECT_TRUE(knowsIdealSize);
         EXPECT_FALSE(::IsWindow(sheet.hwnd)) << "the export returns when the sheet is closed";
-    }
-}
-
-TEST_F(SheetTest, SmcRenderingReadOncePerProcessLeavesOnlyTheGeneralPage)
-{
-    const struct {
-        const char* what;
-        std::optional<DWORD> user;
-        std::optional<DWORD> machine;
-        Texts tabs;
-    } cases[] = {
-        {"user switch on", 1, std::nullopt, {"General"}},
-        {"machine switch on", std::nullopt, 1, {"General"}},
-        {"user 0 hides machine 1", 0, 1, {"General", "Color Settings"}},
-        {"any non-zero value", 7, std::nullopt, {"General"}},
-        {"no value", std::nullopt, std::nullopt, {"General", "Color Settings"}},
-    };
-    for (const auto& c : cases) {
-        ResetQorKeys();
-        if (c.user)
-            SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", *c.user);
-        if (c.machine)
-            SetDword(HKEY_LOCAL_MACHINE, kAppearanceKey, "UseSMCRendering", *c.machine);
-        LoadedModule module;
-        EXPECT_EQ(OpenSheet(module).tabs, c.tabs) << c.what;
         SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", c.tabs.size() == 1 ? 0 : 1);
-        EXPECT_EQ(OpenSheet(module).tabs, c.tabs) << c.what << ", after the value changed";
+        EXPECT_EQ(OpenSheet(module, caption).tabs, c.tabs) << c.what << ", after the value changed";
     }
 }
 

@@ -1,7 +1,10 @@
 // The colour setting manager on the real registry: which theme and setting it
 // loads, what it writes, what it deletes, and that its active setting never
 // refers to a record that is gone.
+#include "frame/qorthmcust.h"
+#include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
+#include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/StandInTest.h"
@@ -55,9 +58,10 @@ protected:
 };
 
 // HueShiftTheme and HueShiftColor come from the user, else the machine (the
-// constructor loads them); with no theme named, the library's active one,
-// whose missing key is created empty. What a theme key holds is read from the
-// user hive only; a setting key without a string strTimeSettings is none.
+// constructor and QorThemeReinit load them); with no theme named, the
+// library's active one, whose missing key is created empty. What a theme key
+// holds is read from the user hive only; a setting key without a string
+// strTimeSettings is none.
 TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
 {
     ASSERT_TRUE(Load(nullptr));
@@ -86,11 +90,18 @@ TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
     EXPECT_EQ(dusk->GetPaletteMainString() + dusk->GetPaletteShiftString(), kBlack + kBlack);
     EXPECT_TRUE(dusk->m_bTimeActivated && dusk->m_bWriteProtected);
 
-    // The user's value wins; one of the wrong type counts as missing.
+    // QorThemeReinit reloads the process-wide manager: the user's value wins,
+    // one of the wrong type counts as missing.
+    const auto scheduled = [] {
+        QorThemeReinit();
+        return g_themeManager.GetThemeName() + "/" + g_themeManager.GetActiveColorSetting()->GetName();
+    };
+    EXPECT_EQ(scheduled(), "Lark/Dusk");
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Dawn");
     SetDword(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", 1);
-    ASSERT_TRUE(Load(nullptr));
-    EXPECT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
+    EXPECT_EQ(scheduled(), "Lark/Dawn");
+    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "");
+    EXPECT_EQ(scheduled(), "Lark/");
 }
 
 TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
@@ -137,22 +148,6 @@ TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
     EXPECT_EQ(custom->GetThemeName() + "/" + custom->GetName() + "/" + custom->GetTimeSettings(),
               "Lark//day;default;default");
     EXPECT_EQ(custom->GetPaletteMainString(), kBlack);
-}
-
-TEST_F(ThemeManagerTest, AThemeKeyThatCannotBeCreatedLeavesTheCustomSettingActive)
-{
-    Store("Lark", "Dawn");
-    ASSERT_TRUE(Load("Lark", "Dawn"));
-    ASSERT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
-    // Under a volatile key no ordinary theme key can be created.
-    const std::string volatileRoot = "Software\\Qor\\VolatileThemes";
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, volatileRoot.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
-    EXPECT_FALSE(m_manager.Reload("Nova", nullptr, HKEY_CURRENT_USER, volatileRoot.c_str()));
-    EXPECT_TRUE(CustomIsActive());
 }
 
 // A save over an existing key writes the five values and lists nothing new.
@@ -213,10 +208,19 @@ TEST_F(ThemeManagerTest, HighContrastIsNeverWritten)
 }
 
 // The theme key itself holds the persisted active name, the custom values (saved
-// when the custom setting is made active), the day times and DisableSetting.
+// when the custom setting is made active), the day times and DisableSetting:
+// the user's only, the machine's theme key holds decoys.
 TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
 {
     Store("Lark", "Dawn");
+    for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
+        SetString(HKEY_LOCAL_MACHINE, Key("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
+    SetDword(HKEY_LOCAL_MACHINE, Key("Lark"), "DisableSetting", 1);
+    ASSERT_TRUE(Load("Lark"));
+    EXPECT_TRUE(CustomIsActive());
+    EXPECT_FALSE(m_manager.GetDisableSetting());
+    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
+
     SetDword(HKEY_CURRENT_USER, Key("Lark"), "DisableSetting", 2);
     SetString(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayStart", "07:30");
     ASSERT_TRUE(Load("Lark"));
@@ -232,6 +236,42 @@ TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
     // A theme without day times leaves them as they were.
     ASSERT_TRUE(Load("Nova"));
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
+}
+
+// Wine opens no full key path of more than about 260 characters and no
+// subkey name of more than 256: such themes and settings need not be found,
+// but nothing is lost or left half-done, and the settings beside them stay.
+TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
+{
+    Store("Lark", "Dawn");
+    Store("Lark", "Zeta");
+    for (std::size_t length : {255, 256, 259}) {
+        const std::string name(length, 'N');
+        // A setting of that name, created relative to the opened theme key.
+        CRegKey lark, setting;
+        ASSERT_EQ(lark.Open(HKEY_CURRENT_USER, Key("Lark").c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
+        if (setting.Create(lark.Get(), name.c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS)
+            settings::WriteString(setting.Get(), "strTimeSettings", "default");
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", name);
+        ASSERT_TRUE(Load("Lark")) << length;
+        EXPECT_TRUE(Listed("Dawn") && Listed("Zeta")) << length;
+        EXPECT_EQ(m_manager.GetActiveColorSetting()->GetName(), Listed(name) ? name : "") << length;
+
+        auto record = std::make_unique<CTheme>();
+        record->m_strName = std::string(length, 'S');
+        m_manager.SaveColorSetting(record);
+        EXPECT_EQ(record == nullptr, Listed(std::string(length, 'S')) != nullptr) << length << ": listed or kept";
+
+        // A theme of that name, given or scheduled: where its key cannot be
+        // opened or created, the custom setting is active, not the last one.
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", name);
+        for (const char* theme : {name.c_str(), static_cast<const char*>(nullptr)}) {
+            ASSERT_TRUE(Load("Lark", "Dawn"));
+            const bool loaded = Load(theme);
+            EXPECT_TRUE(CustomIsActive()) << length;
+            EXPECT_EQ(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()), loaded) << length;
+        }
+    }
 }
 
 // Deleting the active setting leaves the custom setting active; the manager

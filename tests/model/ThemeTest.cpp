@@ -67,8 +67,8 @@ TEST(Theme, PaletteTextPiecesReadLikeStrtoulButNeverOutOfRange)
     } cases[] = {
         {"zzzzzz", 0, 0, 0},       // no digit at all
         {"1zz1AB", 1, 0, 0xab},    // reading stops at the first non-digit; upper case is hex
-        {"-1-f-0", 0, 0, 0},       // a sign would wrap around far above 255
-        {"+f+1ff", 0, 0, 0xff},    // any piece read with a sign is 0
+        {"-1-f-0", 0, 0, 0},       // a minus sign would wrap around far above 255
+        {"+f+1ff", 15, 1, 0xff},   // a plus sign reads the number
     };
     for (const auto& c : cases) {
         Palette palette = {};

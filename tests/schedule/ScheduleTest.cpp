@@ -49,6 +49,14 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
     }
 }
 
+TEST(TimeSettings, AnEnteredTimeIsExactlyTwoDigitsTheSeparatorAndTwoDigitsWithinADay)
+{
+    for (const char* valid : {"08:00", "00:00", "23:59", "18:00"})
+        EXPECT_TRUE(IsValidTime(valid, ':') && !IsValidTime(valid, '\0')) << valid;
+    for (const char* invalid : {"8:00", "24:00", "12:60", "12.30", "08:00 ", "ab:cd", "", "+1:00", "08::0"})
+        EXPECT_FALSE(IsValidTime(invalid, ':')) << invalid;
+}
+
 TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
 {
     const DayDefaults laterEnd = {"08:00", "20:00"};
@@ -92,8 +100,9 @@ TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecisionWithAZeroFourthBy
     // f = 0.3 as a float: -101 x f gives -30, not -31; 101 x f gives 30.
     EXPECT_EQ(at("Day;08:00;08:10", PackColorRef(200, 0, 10), PackColorRef(99, 101, 20), 3),
               PackColorRef(170, 30, 13));
-    // f = 1/3 as a float is a little above a third: 3 x f gives 1.
-    EXPECT_EQ(at("Day;08:00;08:03", 0, PackColorRef(3, 6, 9), 1), PackColorRef(1, 2, 3));
+    // f = 6/600 as a float is just below 0.01: 100 x f is 1 in single
+    // precision, 0.99999998 in double.
+    EXPECT_EQ(at("Day;08:00;18:00", 0, PackColorRef(100, 0, 0), 6), PackColorRef(1, 0, 0));
     const ColorRef fourthByte = 0xFF000000u;
     EXPECT_EQ(at("Day;08:00;08:10", fourthByte | PackColorRef(10, 20, 30), fourthByte | PackColorRef(30, 40, 50), 5),
               PackColorRef(20, 30, 40));

@@ -32,7 +32,6 @@ TEST(TextCatalogueTest, EachEntryAsksForItsOwnKeyAndKeepsTheBlanksAndLineFeedOfI
     EXPECT_EQ(TextLibraryCalls(), (Calls{"QorPcTxtRead(0, \"TXT_PROMPT_INVALIDNAME\")",
                                          "QorPcTxtRead(0, \"ERR_NO_VALID_NAME\")",
                                          "QorPcTxtRead(0, \"<#002>TXT_HIGH_CONTRAST\")"}));
-    EXPECT_STREQ(GetText(TXT_THEME_CUST), "Qor GUI Settings");
     EXPECT_STREQ(GetText(TXT_PROMPT_RESET), "This will restore the original default settings.\n"
                                             "Settings you have created will not be affected.");
     EXPECT_STREQ(GetText(TXT_CUSTOM_DERIVED_FROM), "Custom, Derived From ");

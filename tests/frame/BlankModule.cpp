@@ -1,0 +1,38 @@
+// A DLL with nothing of the module's own: the framework, its entry and the
+// runtime, built like the module. Used for BlankUse only, it shows what the
+// toolchain leaves per load; its other exports use the framework's window
+// class and thread timer as the module does, in an image that is then freed.
+#include "framework/ThreadTimer.h"
+#include "framework/Wnd.h"
+
+#include <string>
+
+namespace {
+
+// Held until the image unloads, as the process-wide manager holds its timer.
+CThreadTimer g_timer;
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {}
+
+} // namespace
+
+extern "C" __declspec(dllexport) int WINAPI BlankUse(const char* text)
+{
+    try {
+        return static_cast<int>(std::string(text).size());
+    } catch (...) {
+        return -1;
+    }
+}
+
+extern "C" __declspec(dllexport) BOOL WINAPI BlankCreateWindow()
+{
+    CWnd window;
+    return window.Create(CWnd::DefaultClassName(), "", WS_POPUP, RECT{0, 0, 10, 10}, HWND{}, 0);
+}
+
+extern "C" __declspec(dllexport) BOOL WINAPI BlankStartTimer(UINT periodMs)
+{
+    g_timer = CThreadTimer(periodMs, Tick);
+    return g_timer.Id() != 0;
+}

@@ -1,0 +1,179 @@
+// The Save As and time dialogs driven as a user would, in German so that the
+// texts shown can only have come from the catalogue.
+#include "model/ThemeManager.h"
+#include "pages/SaveDlg.h"
+#include "pages/TimeDayDlg.h"
+#include "resource.h"
+#include "services/Globals.h"
+#include "services/MakerLibraries.h"
+#include "services/TextCatalogue.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using namespace qortest;
+
+namespace {
+
+const std::string kLarkKey = std::string(kThemesKey) + "\\Lark";
+
+// German texts from the first test on; the theme Lark with default day times of its own.
+class DialogsTest : public RegistryTest {
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        DWORD status = 0;
+        g_hTextModule = g_hTextModule ? g_hTextModule : QorPcTxtLoad(nullptr, "FCUST", "DE", 0, 0, &status);
+        ASSERT_NE(GetTextString(DLG_CANCEL_BUTTON), "Cancel") << "a translated catalogue";
+        SetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayStart", "06:45");
+        SetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayEnd", "21:15");
+        ASSERT_TRUE(g_themeManager.Reload("Lark", nullptr, HKEY_CURRENT_USER, kThemesKey));
+    }
+};
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// The edit's selected text while it has the focus.
+std::string FocusedSelection(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return FocusOf(edit) == edit ? TextOf(edit).substr(start, end - start) : "";
+}
+
+// An OK refused: its box, the text that comes back selected, what is then typed and pressed.
+struct Refusal {
+    std::string box, refused, retyped;
+    int press;
+};
+
+// Runs the dialog, answered by act and then by the refusals expected.
+INT_PTR RunDialog(CDialog& dialog, const std::string& caption, int editId, const std::function<void(HWND)>& act,
+                  const std::vector<Refusal>& refusals)
+{
+    HWND edit = nullptr;
+    ModalAnswerer answerer;
+    answerer.Then(WindowWithCaption(caption), [&](HWND hwnd) {
+        edit = ::GetDlgItem(hwnd, editId);
+        act(hwnd);
+    });
+    for (const Refusal& refusal : refusals)
+        answerer.Then(MessageBoxWithText(refusal.box), [&](HWND box) {
+            ::SendMessageA(box, WM_COMMAND, IDOK, 0);
+            for (int tries = 0; tries < 400 && FocusedSelection(edit) != refusal.refused; ++tries)
+                ::Sleep(5);
+            EXPECT_EQ(FocusedSelection(edit), refusal.refused);
+            ::SetWindowTextA(edit, refusal.retyped.c_str());
+            PressButton(::GetParent(edit), refusal.press);
+        });
+    const INT_PTR result = dialog.DoModal();
+    EXPECT_TRUE(answerer.Wait());
+    return result;
+}
+
+TEST_F(DialogsTest, SaveAsOpensWithTheNameSelectedAndHandsBackWhatWasTypedUpTo128Characters)
+{
+    const std::string fits(CSaveDlg::kMaxNameLength, 'x'), tooLong = fits + "y";
+    const std::string box = "Please enter no more than 128 characters.";
+    const struct {
+        std::string preset, keys;  // typed; '\b' is Backspace
+        int press;                 // 0: the window is closed
+        std::vector<Refusal> refusals;
+        INT_PTR result;
+        std::string name;
+    } cases[] = {
+        {"Dawn", "\b", IDOK, {}, IDOK, ""}, {"Dawn", " Dusk ", IDOK, {}, IDOK, " Dusk "},
+        {"Dawn", fits + "z", IDOK, {}, IDOK, fits}, {"Dawn", "Dusk", IDCANCEL, {}, IDCANCEL, "Dawn"},
+        {"Dawn", "Dusk", 0, {}, IDCANCEL, "Dawn"}, {tooLong, "", IDOK, {{box, tooLong, fits, IDOK}}, IDOK, fits},
+        // What OK refused does not replace the name.
+        {tooLong, "", IDOK, {{box, tooLong, tooLong + "y", IDOK}, {box, tooLong + "y", "", IDCANCEL}}, IDCANCEL,
+         tooLong},
+    };
+    for (const auto& c : cases) {
+        CSaveDlg dialog;
+        dialog.m_strName = c.preset;
+        const auto act = [&](HWND hwnd) {
+            HWND edit = ::GetDlgItem(hwnd, IDC_SAVE_NAME);
+            EXPECT_EQ(FocusedSelection(edit), c.preset) << "shown whole and selected";
+            EXPECT_EQ(DialogItemText(hwnd, IDCANCEL), GetTextString(DLG_CANCEL_BUTTON));
+            for (char key : c.keys)
+                ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 0);
+            ::PostMessageA(hwnd, c.press ? WM_COMMAND : WM_CLOSE, c.press, 0);
+        };
+        EXPECT_EQ(RunDialog(dialog, GetTextString(DLG_SAVE_CAPTION), IDC_SAVE_NAME, act, c.refusals), c.result);
+        EXPECT_EQ(dialog.m_strName, c.name) << c.keys;
+    }
+}
+
+// Mode, time entered, default time shown, default day start stored, focused control.
+std::string StateOf(HWND dialog)
+{
+    const auto on = [dialog](int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; };
+    const auto enabled = [dialog](int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; };
+    const bool custom = on(IDC_TIMEDAY_CUSTOM), consistent = custom != on(IDC_TIMEDAY_DEFAULT)
+                        && enabled(IDC_TIMEDAY_TIME) == custom && enabled(IDC_TIMEDAY_SET_DEFAULT) == custom;
+    return std::string(!consistent ? "mixed" : custom ? "custom" : "default") + "|"
+           + DialogItemText(dialog, IDC_TIMEDAY_TIME) + "|" + DialogItemText(dialog, IDC_TIMEDAY_DEFAULT_TIME) + "|"
+           + GetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayStart").value_or("") + "|"
+           + std::to_string(::GetDlgCtrlID(FocusOf(dialog)));
+}
+
+TEST_F(DialogsTest, TheTimeDialogOpensInTheModeGivenAndReturnsDefaultOrAValidTime)
+{
+    const int custom = IDC_TIMEDAY_CUSTOM, setDefault = IDC_TIMEDAY_SET_DEFAULT;
+    const struct {
+        BOOL start;
+        const char* given;
+        int click;          // a radio button, or 0
+        const char* typed;  // or null
+        int then;           // Set As Default, or 0
+        const char* state;  // afterwards
+        int press;
+        bool refused;        // typed, by OK; then result is typed and OK pressed
+        const char* result;
+    } cases[] = {
+        {TRUE, "Default", 0, nullptr, 0, "default||06:45|06:45|207", IDOK, false, "default"},
+        {FALSE, "DEFAULT", 0, nullptr, 0, "default||21:15|06:45|207", IDOK, false, "default"},
+        {FALSE, "18:30", 0, nullptr, 0, "custom|18:30|21:15|06:45|208", IDOK, false, "18:30"},
+        {TRUE, "09:00", IDC_TIMEDAY_DEFAULT, nullptr, 0, "default|09:00|06:45|06:45|207", IDOK, false, "default"},
+        {TRUE, "dEfault", custom, "10:00", 0, "custom|10:00|06:45|06:45|208", IDOK, false, "10:00"},
+        {FALSE, "default", custom, "10:00", 0, "custom|10:00|21:15|06:45|208", IDCANCEL, false, "default"},
+        {FALSE, "08:00", 0, "12.30", 0, "custom|12.30|21:15|06:45|208", IDOK, true, "21:00"},
+        {TRUE, "default", custom, "7:30", setDefault, "custom|7:30|06:45|06:45|210", IDCANCEL, false, "default"},
+        {TRUE, "default", custom, "07:30", setDefault, "default||07:30|07:30|207", IDOK, false, "default"},
+    };
+    for (const auto& c : cases) {
+        CTimeDayDlg dialog(c.start);
+        dialog.m_strTime = c.given;
+        const auto act = [&](HWND hwnd) {
+            EXPECT_EQ(DialogItemText(hwnd, IDC_TIMEDAY_GROUP) + DialogItemText(hwnd, setDefault),
+                      GetTextString(DLG_TIMEDAY_IDC_GROUPBOX) + GetTextString(DLG_TIMEDAY_IDC_BTNSETDEFAULT));
+            const auto click = [hwnd](int id) { ::SendMessageA(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); };
+            if (c.click)
+                click(c.click);
+            if (c.typed)
+                ::SetDlgItemTextA(hwnd, IDC_TIMEDAY_TIME, c.typed);
+            if (c.then)
+                click(c.then);
+            EXPECT_EQ(StateOf(hwnd), c.state) << c.given;
+            PressButton(hwnd, c.press);
+        };
+        std::vector<Refusal> refusals;
+        if (c.refused)
+            refusals.push_back({GetTextString(ERR_NO_VALID_FORMAT), c.typed, c.result, IDOK});
+        EXPECT_EQ(RunDialog(dialog, GetTextString(DLG_TIMEDAY_CAPTION), IDC_TIMEDAY_TIME, act, refusals), c.press);
+        EXPECT_EQ(dialog.m_strTime, c.result) << c.given;
+    }
+}
+
+} // namespace
