@@ -210,9 +210,9 @@ BOOL CThemesPage::OnInitDialog()
             g_themeManager.ApplyScheduleNow();
     }
     FillThemeList();
-    ::SetWindowTextA(GetDlgItem(IDC_THEMES_THEME_GROUP), GetText(TXT_THEME_SETTING));
-    ::SetWindowTextA(GetDlgItem(IDC_THEMES_THEME_LABEL), GetText(TXT_ACTIVE_THEME));
-    ::SetWindowTextA(GetDlgItem(IDC_THEMES_SETTING_GROUP), GetText(TXT_COLOR_SETTING));
+    SetDlgItemText(IDC_THEMES_THEME_GROUP, GetTextString(TXT_THEME_SETTING));
+    SetDlgItemText(IDC_THEMES_THEME_LABEL, GetTextString(TXT_ACTIVE_THEME));
+    SetDlgItemText(IDC_THEMES_SETTING_GROUP, GetTextString(TXT_COLOR_SETTING));
     LayoutControls();
     return TRUE;
 }
