@@ -1,8 +1,8 @@
 // The General page as the user sees and works it, and what it stores and tells.
 #include "res/resource.h"
 #include "standins/qorrm/qorrm_standin.h"
-#include "tests/schedule/ScheduleSupport.h"
 #include "tests/support/LoadedModule.h"
+#include "tests/support/Messages.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/StandInTest.h"
 
@@ -107,7 +107,7 @@ TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
 // capitalised and Scaling, switches the sound and posts code 2 with the sound flag. Captions are the catalogue's.
 TEST_F(GeneralPageTest, SliderStepsAndEveryApply)
 {
-    scheduletest::AppearanceWindow frontEnd("GeneralPageTestWindow");
+    AppearanceWindow frontEnd("GeneralPageTestWindow");
     Texts seen;
     OnGeneralPage([&](HWND sheet, HWND page) {
         EXPECT_EQ(DialogItemText(page, IDC_GENERAL_FONT_NOTE), "The font size change will take effect with the first new front-end mode you start.");
@@ -123,7 +123,7 @@ TEST_F(GeneralPageTest, SliderStepsAndEveryApply)
         apply();
         apply();
     });
-    scheduletest::DispatchFor(100);
+    DispatchFor(100);
     EXPECT_EQ(seen, (Texts{"101% 101 On", "106% 106 Off", "106% 106 Off"}));
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmEnableSound"), (Texts{"RmEnableSound(1)", "RmEnableSound(0)", "RmEnableSound(0)"}));
     EXPECT_EQ(frontEnd.received, (Texts{"2 1", "2 0", "2 0"}));

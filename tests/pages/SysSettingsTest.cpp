@@ -1,8 +1,8 @@
 // The system settings dialog behind the fourth export: what it lists and shows first, what OK stores, deletes
 // and tells, and the names that never become part of a key path.
 #include "standins/qorrm/qorrm_standin.h"
-#include "tests/schedule/ScheduleSupport.h"
 #include "tests/support/LoadedModule.h"
+#include "tests/support/Messages.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/StandInTest.h"
 
@@ -45,11 +45,11 @@ protected:
         });
         m_module.SystemSettingsDialog(7, system);
         EXPECT_TRUE(answerer.Wait());
-        scheduletest::DispatchFor(100);
+        DispatchFor(100);
     }
 
     LoadedModule m_module;
-    scheduletest::AppearanceWindow m_frontEnd{"SysSettingsTestWindow"};
+    AppearanceWindow m_frontEnd{"SysSettingsTestWindow"};
 };
 
 // The entries, the selected one marked with a star.

@@ -1,6 +1,5 @@
 #include "tests/support/ModalAnswerer.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -115,11 +114,6 @@ void ModalAnswerer::Run()
     }
 }
 
-ModalAnswerer::Match WindowWithCaption(const std::string& caption)
-{
-    return [caption](HWND hwnd) { return TextOf(hwnd) == caption; };
-}
-
 ModalAnswerer::Match MessageBoxWithText(const std::string& text)
 {
     return [text](HWND hwnd) {
@@ -132,40 +126,23 @@ ModalAnswerer::Match MessageBoxWithText(const std::string& text)
 std::string TextOf(HWND hwnd)
 {
     char text[1024] = {};
-    ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                          SMTO_ABORTIFHUNG, kSendTimeoutMs, nullptr);
+    ::SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                          kSendTimeoutMs, nullptr);
     return text;
-}
-
-std::string DialogItemText(HWND dialog, int id)
-{
-    return TextOf(::GetDlgItem(dialog, id));
-}
-
-void PressButton(HWND dialog, int id)
-{
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
-
-void PressSheetButton(HWND sheet, int button)
-{
-    ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
 }
 
 std::vector<std::string> SheetTabTexts(HWND sheet)
 {
     HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    std::vector<std::string> texts(static_cast<size_t>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0)));
+    for (size_t i = 0; i < texts.size(); ++i) {
         char text[128] = {};
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
         item.pszText = text;
         item.cchTextMax = sizeof(text);
         ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
+        texts[i] = text;
     }
     return texts;
 }
@@ -173,10 +150,9 @@ std::vector<std::string> SheetTabTexts(HWND sheet)
 std::vector<std::string> StaticTexts(HWND dialog)
 {
     std::vector<std::string> texts;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (ClassOf(child) == "Static")
             texts.push_back(TextOf(child));
-    }
     return texts;
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <deque>
 #include <functional>
@@ -48,20 +50,26 @@ private:
     std::thread m_thread;
 };
 
-// Matches for common windows.
-ModalAnswerer::Match WindowWithCaption(const std::string& caption);
-ModalAnswerer::Match MessageBoxWithText(const std::string& text);
-
 // What a user sees and does, safe to call from the answerer's thread.
 std::string TextOf(HWND hwnd);
-std::string DialogItemText(HWND dialog, int id);
+inline std::string DialogItemText(HWND dialog, int id) { return TextOf(::GetDlgItem(dialog, id)); }
 // Clicks a button of a dialog (posted: the click may open another modal).
-void PressButton(HWND dialog, int id);
+inline void PressButton(HWND dialog, int id)
+{
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
 // Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
-void PressSheetButton(HWND sheet, int button);
+inline void PressSheetButton(HWND sheet, int button) { ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 // The titles of a property sheet's tabs, in order.
 std::vector<std::string> SheetTabTexts(HWND sheet);
 // The texts of a dialog's static controls, in child order.
 std::vector<std::string> StaticTexts(HWND dialog);
+
+// Matches for common windows.
+inline ModalAnswerer::Match WindowWithCaption(const std::string& caption)
+{
+    return [caption](HWND hwnd) { return TextOf(hwnd) == caption; };
+}
+ModalAnswerer::Match MessageBoxWithText(const std::string& text);
 
 } // namespace qortest

@@ -5,25 +5,85 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 
 namespace qortest {
 
-extern const char kAppearanceKey[];  // Software\Qor\General\Appearance
-extern const char kThemesKey[];      // ...\Themes
+inline constexpr char kAppearanceKey[] = "Software\\Qor\\General\\Appearance";
+inline constexpr char kThemesKey[] = "Software\\Qor\\General\\Appearance\\Themes";
+
+inline void DeleteKeyTree(HKEY hive, const std::string& path)
+{
+    ::RegDeleteTreeA(hive, path.c_str());
+    ::RegDeleteKeyA(hive, path.c_str());
+}
 
 // Removes Software\Qor from both hives.
-void ResetQorKeys();
-void DeleteKeyTree(HKEY hive, const std::string& path);
-bool KeyExists(HKEY hive, const std::string& path);
-void SetString(HKEY hive, const std::string& path, const char* name, const std::string& value);
-void SetDword(HKEY hive, const std::string& path, const char* name, DWORD value);
-std::optional<std::string> GetString(HKEY hive, const std::string& path, const char* name);
-std::optional<DWORD> GetDword(HKEY hive, const std::string& path, const char* name);
+inline void ResetQorKeys()
+{
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Qor");
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\Qor");
+}
+
+inline bool KeyExists(HKEY hive, const std::string& path)
+{
+    HKEY key = nullptr;
+    const bool opened = ::RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    return opened && ::RegCloseKey(key) == ERROR_SUCCESS;
+}
+
+// Writes the value, creating its key when missing.
+inline void SetValue(HKEY hive, const std::string& path, const char* name, DWORD type, const void* data, DWORD size)
+{
+    EXPECT_EQ(::RegSetKeyValueA(hive, path.c_str(), name, type, data, size), ERROR_SUCCESS)
+        << "writing " << path << "\\" << (name ? name : "");
+}
+
+inline void SetString(HKEY hive, const std::string& path, const char* name, const std::string& value)
+{
+    SetValue(hive, path, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+inline void SetDword(HKEY hive, const std::string& path, const char* name, DWORD value)
+{
+    SetValue(hive, path, name, REG_DWORD, &value, sizeof(value));
+}
+
 // The stored bytes of a value whatever its type (a string's terminator included).
-std::optional<std::string> GetRawValue(HKEY hive, const std::string& path, const char* name,
-                                       DWORD* type = nullptr);
+inline std::optional<std::string> GetRawValue(HKEY hive, const std::string& path, const char* name,
+                                              DWORD* type = nullptr)
+{
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(hive, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD size = 0;
+    LONG result = ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size);
+    std::string data(size, '\0');
+    if (result == ERROR_SUCCESS)
+        result = ::RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(data.data()), &size);
+    ::RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::optional<std::string>(data.substr(0, size)) : std::nullopt;
+}
+
+inline std::optional<std::string> GetString(HKEY hive, const std::string& path, const char* name)
+{
+    DWORD type = 0;
+    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);
+    // Stored strings carry their terminating zero; the text ends at the first.
+    return data && type == REG_SZ ? std::optional<std::string>(data->c_str()) : std::nullopt;
+}
+
+inline std::optional<DWORD> GetDword(HKEY hive, const std::string& path, const char* name)
+{
+    DWORD type = 0, value = 0;
+    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);
+    if (!data || type != REG_DWORD || data->size() != sizeof(value))
+        return std::nullopt;
+    std::memcpy(&value, data->data(), sizeof(value));
+    return value;
+}
 
 // A test that starts and ends with no Software\Qor in either hive.
 class RegistryTest : public ::testing::Test {
