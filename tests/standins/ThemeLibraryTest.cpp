@@ -1,8 +1,7 @@
-// The theme library stand-in as the module and the front end rely on it
-// (preview pictures, theme folders and the recoloured picture are seen
-// through the module's preview): preview colours written into the library
-// palette, the thread's and systems' themes the front end declares, and
-// recorded and live colours kept under the library's own key.
+// The colours a front-end window of the stand-ins draws with (the module's
+// tests see only the calls it journals): live colours first, then those
+// recorded for the active theme, then the defaults; kept under the library's
+// own key, never in the module's settings.
 #include "standins/qorrm/qorrm.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Registry.h"
@@ -10,9 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
-#include <thread>
-#include <vector>
 
 using namespace qortest;
 
@@ -20,98 +16,39 @@ namespace {
 
 using Colors = std::array<COLORREF, QORRM_COLOR_COUNT>;
 
-// 23 distinct colours: entry i is (i + offset, 2i + offset, 3i + 100).
-Colors NumberedColors(int offset)
+Colors Filled(COLORREF color)
 {
     Colors colors;
-    for (int i = 0; i < QORRM_COLOR_COUNT; ++i)
-        colors[i] = RGB(i + offset, 2 * i + offset, 3 * i + 100);
+    colors.fill(color);
     return colors;
 }
 
-// What a name getter answers, marked when it fails.
-std::string Name(const std::function<BOOL(char*, int)>& get)
+Colors SessionColors()
 {
-    char buffer[256] = {};
-    const BOOL answer = get(buffer, sizeof(buffer));
-    return (answer ? "" : "failed:") + std::string(buffer);
+    Colors colors = {};
+    RmStandInGetSessionColors(colors.data());
+    return colors;
 }
 
-// Live colours are seen by every process: none are left behind.
-class ThemeLibraryTest : public RegistryTest {
-protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        RmStandInClearLiveColors();
-    }
-    void TearDown() override
-    {
-        RmStandInClearLiveColors();
-        RegistryTest::TearDown();
-    }
-};
-
-TEST_F(ThemeLibraryTest, PreviewColorsGoIntoEntries128To132OfThePalette)
-{
-    const Colors colors = NumberedColors(7);
-    std::vector<COLORREF> expected;  // the sources qorrm.h documents
-    for (int source : {1, 5, 9, 17, 22})
-        expected.push_back(colors[source]);
-    EXPECT_TRUE(RmApplyColorsForPreview(colors.data()));
-
-    HPALETTE palette = RmGetPalette();
-    EXPECT_EQ(RmGetPalette(), palette) << "one palette per process";
-    EXPECT_TRUE(RmAnimatePaletteForPreview(palette));
-    PALETTEENTRY entries[QORRM_PREVIEW_INDEX_COUNT] = {};
-    ::GetPaletteEntries(palette, QORRM_PREVIEW_FIRST_INDEX, QORRM_PREVIEW_INDEX_COUNT, entries);
-    std::vector<COLORREF> shown;
-    for (const PALETTEENTRY& entry : entries)
-        shown.push_back(RGB(entry.peRed, entry.peGreen, entry.peBlue));
-    EXPECT_EQ(shown, expected);
-}
-
-TEST_F(ThemeLibraryTest, ThreadAndSystemThemesAreWhatTheFrontEndDeclared)
-{
-    EXPECT_EQ(Name(&RmGetCurrentThreadTheme) + "/" + Name(&RmGetCurrentThreadColor), "Standard Theme/")
-        << "the active theme and no setting until declared";
-    RmStandInSetThreadTheme("Tideway Theme", "Harbour Night");
-    EXPECT_EQ(Name(&RmGetCurrentThreadTheme) + "/" + Name(&RmGetCurrentThreadColor), "Tideway Theme/Harbour Night");
-    std::string otherThread;
-    std::thread([&] { otherThread = Name(&RmGetCurrentThreadTheme); }).join();
-    EXPECT_EQ(otherThread, "Standard Theme") << "another thread keeps the defaults";
-    RmStandInSetThreadTheme(nullptr, nullptr);
-
-    const auto systemTheme = [] { return Name([](char* b, int n) { return RmGetThemeBySystem("P01", b, n); }); };
-    EXPECT_EQ(systemTheme(), "Standard Theme") << "a system without a theme of its own";
-    SetString(HKEY_LOCAL_MACHINE, QORRM_STANDIN_KEY "\\Systems\\P01", "Theme", "High Contrast Theme");
-    EXPECT_EQ(systemTheme(), "High Contrast Theme");
-}
+using ThemeLibraryTest = RegistryTest;
 
 TEST_F(ThemeLibraryTest, SessionColorsAreLiveThenRecordedThenDefaultAndKeptOutsideTheModulesKeys)
 {
-    const auto session = [] {
-        Colors colors = {};
-        RmStandInGetSessionColors(colors.data());
-        return colors;
-    };
-    const Colors defaults = session();
-    const Colors recorded = NumberedColors(1);
-    const Colors live = NumberedColors(2);
+    RmStandInClearLiveColors();  // live colours are seen by every process
+    const Colors defaults = SessionColors(), recorded = Filled(RGB(1, 2, 3)), live = Filled(RGB(4, 5, 6));
     const LONG generation = RmStandInGetLiveGeneration();
     EXPECT_TRUE(RmApplyColors(recorded.data(), "Standard Theme"));
     EXPECT_NE(RmStandInGetLiveGeneration(), generation) << "running windows repaint";
-    EXPECT_EQ(session(), recorded);
     EXPECT_TRUE(RmApplyColorsNoRegSave(live.data()));
-    EXPECT_EQ(session(), live);
+    EXPECT_EQ(SessionColors(), live);
     RmStandInClearLiveColors();  // as for a window started later
-    EXPECT_EQ(session(), recorded) << "only RmApplyColors records";
+    EXPECT_EQ(SessionColors(), recorded) << "only RmApplyColors records";
     EXPECT_TRUE(RmLoadNewTheme("Tideway Theme"));
-    EXPECT_EQ(session(), defaults) << "nothing recorded for the newly loaded theme";
-    EXPECT_TRUE(RmEnableSound(TRUE));
+    EXPECT_EQ(SessionColors(), defaults) << "nothing recorded for the newly loaded theme";
+    EXPECT_FALSE(RmApplyColors(recorded.data(), "")) << "no theme to record for";
     for (HKEY hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         EXPECT_FALSE(KeyExists(hive, "Software\\Qor\\General")) << "the module's settings stay untouched";
-    EXPECT_FALSE(RmApplyColors(recorded.data(), "")) << "no theme to record for";
+    RmStandInClearLiveColors();
 }
 
 } // namespace
