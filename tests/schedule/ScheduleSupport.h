@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/Theme.h"
+#include "tests/schedule/ScheduleCases.h"
 #include "tests/support/Messages.h"
 #include "tests/support/Registry.h"
 
@@ -10,6 +11,11 @@
 #include <string>
 
 namespace scheduletest {
+
+// Red turning blue, with a white entry turning black at the end: colours
+// that come back exactly from their stored form.
+inline const ColorList kRed = Uniform(PackColorRef(255, 0, 0), PackColorRef(255, 255, 255));
+inline const ColorList kBlue = Uniform(PackColorRef(0, 0, 255), PackColorRef(0, 0, 0));
 
 // The colours as rrggbb, joined: how palettes are stored and how the theme
 // library journals them.

@@ -1,13 +1,14 @@
-// The schedule's timer procedure on the process-wide manager, with settings in
-// the real registry and days laid around the real time: what reaches the theme
-// library, and the appearance message as windows receive it from each sender.
+// The schedule's timers and their procedure on the process-wide manager, with
+// settings in the real registry and days laid around the real time: what
+// reaches the theme library, and the appearance message as windows receive it
+// from each sender.
+#include "frame/qorthmcust.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
 #include "model/ScheduleTimer.h"
 #include "model/ThemeManager.h"
 #include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
-#include "tests/schedule/ScheduleCases.h"
 #include "tests/schedule/ScheduleSupport.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/StandInTest.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,10 +24,6 @@ using namespace qortest;
 using namespace scheduletest;
 
 namespace {
-
-// Red turning blue, with a white entry turning black at the end.
-const ColorList kRed = Uniform(PackColorRef(255, 0, 0), PackColorRef(255, 255, 255));
-const ColorList kBlue = Uniform(PackColorRef(0, 0, 255), PackColorRef(0, 0, 0));
 
 int MinuteOfDayNow()
 {
@@ -54,6 +52,53 @@ BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
     return reinterpret_cast<decltype(&WatchedApplyColors)>(reinterpret_cast<void*>(g_libraryApply))(colors, theme);
 }
 
+// The program's import table entries of SetTimer and KillTimer, watched by a
+// spy that is in place before the process-wide manager is built.
+extern "C" FARPROC __imp_SetTimer;
+extern "C" FARPROC __imp_KillTimer;
+
+struct TimerSet {
+    UINT_PTR id;
+    UINT periodMs;
+    TIMERPROC procedure;
+};
+
+// Thread timers only (no window).
+struct TimerSpy {
+    TimerSpy()
+        : setTimer(reinterpret_cast<decltype(setTimer)>(reinterpret_cast<void*>(__imp_SetTimer)))
+        , killTimer(reinterpret_cast<decltype(killTimer)>(reinterpret_cast<void*>(__imp_KillTimer)))
+    {
+        __imp_SetTimer = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Set));
+        __imp_KillTimer = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Kill));
+    }
+    static UINT_PTR WINAPI Set(HWND hwnd, UINT_PTR id, UINT periodMs, TIMERPROC procedure);
+    static BOOL WINAPI Kill(HWND hwnd, UINT_PTR id);
+
+    decltype(&::SetTimer) setTimer;
+    decltype(&::KillTimer) killTimer;
+    std::vector<TimerSet> sets;
+    std::vector<UINT_PTR> kills;
+};
+
+// Built before every object of default priority, the process-wide manager among them.
+TimerSpy g_spy __attribute__((init_priority(101)));
+
+UINT_PTR WINAPI TimerSpy::Set(HWND hwnd, UINT_PTR id, UINT periodMs, TIMERPROC procedure)
+{
+    const UINT_PTR set = g_spy.setTimer(hwnd, id, periodMs, procedure);
+    if (!hwnd)
+        g_spy.sets.push_back({set, periodMs, procedure});
+    return set;
+}
+
+BOOL WINAPI TimerSpy::Kill(HWND hwnd, UINT_PTR id)
+{
+    if (!hwnd)
+        g_spy.kills.push_back(id);
+    return g_spy.killTimer(hwnd, id);
+}
+
 class ScheduleTimerTest : public StandInTest {
 protected:
     void SetUp() override
@@ -80,34 +125,54 @@ protected:
     AppearanceWindow m_session{kFrontEndSessionClass};
 };
 
+// The module's own timer, seen through the spy: set with five minutes and the
+// schedule procedure at load and by every manager, killed when the manager
+// goes; a tick applies what QorThemeReinit loaded. No window of this thread
+// is told.
+using ModuleTimerTest = StandInTest;
+
+TEST_F(ModuleTimerTest, FiveMinutesOfTheScheduleFromLoadAndFromEveryManagerUntilItGoes)
+{
+    ASSERT_FALSE(g_spy.sets.empty()) << "no timer at load";
+    const auto expectSchedule = [](const TimerSet& timer, const ColorList& colors, const char* whose) {
+        EXPECT_EQ(timer.periodMs, 5u * 60 * 1000) << whose;
+        ResetStandIns();
+        timer.procedure(nullptr, WM_TIMER, timer.id, ::GetTickCount());
+        EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmApplyColors"),
+                  std::vector<std::string>{"RmApplyColors(" + Hex(colors, ",") + ", \"Lark\")"}) << whose;
+    };
+    for (const ColorList* colors : {&kRed, &kBlue}) {
+        StoreScheduledSetting(*colors, *colors, "Day;00:00;23:59", 1);
+        QorThemeReinit();
+        expectSchedule(g_spy.sets.front(), *colors, "at load");
+    }
+    auto other = std::make_unique<CThemeManager>();
+    const TimerSet own = g_spy.sets.back();
+    expectSchedule(own, kBlue, "another manager");
+    other.reset();
+    EXPECT_EQ(std::count(g_spy.kills.begin(), g_spy.kills.end(), own.id), 1);
+}
+
+// The day: the theme's stored default, the hour around now within today.
 TEST_F(ScheduleTimerTest, ARunAppliesTheColoursOfTheCurrentMinuteThenTellsTheSessionWindows)
 {
     const int now = MinuteOfDayNow();
-    // The theme's stored default day: the hour around now, within today.
     const DayDefaults defaults = {TimeText(std::max(0, now - 60)), TimeText(std::min(24 * 60 - 1, now + 60))};
     SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayStart", defaults.start);
     SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayEnd", defaults.end);
-    // Before the day, after it, and during it.
-    const std::string timeSettingsCases[] = {Day(now + 5, now + 10), Day(now - 10, now - 5), "Day;default;DEFAULT"};
-    for (const std::string& timeSettings : timeSettingsCases) {
-        const auto expected = [&] {
-            const auto colors = ScheduledColors(timeSettings, ";", defaults, kRed, kBlue, _time64(nullptr));
-            return colors ? "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")" : "";
-        };
-        const std::string before = expected();
-        if (before.empty())
-            continue;  // not within today
-        ResetStandIns();
-        m_session.received.clear();
-        UseSetting(timeSettings);
-        g_themeManager.ApplyScheduleNow();
-        const std::string after = expected();  // the minute may have turned
-        ASSERT_EQ(Applies().size(), 1u) << timeSettings;
-        EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << timeSettings << ": " << Applies()[0];
-        EXPECT_EQ(g_appliesAfterTelling, 0) << "told before the colours were applied";
-        DispatchFor(50);
-        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << timeSettings;
-    }
+    const auto expected = [&] {
+        const auto colors = ScheduledColors("Day;default;DEFAULT", ";", defaults, kRed, kBlue, _time64(nullptr));
+        return "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")";
+    };
+    const std::string before = expected();
+    UseSetting("Day;default;DEFAULT");
+    g_themeManager.ApplyScheduleNow();
+    const std::string after = expected();  // the minute may have turned
+    ASSERT_EQ(Applies().size(), 1u);
+    EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << Applies()[0];
+    EXPECT_EQ(g_appliesAfterTelling, 0) << "told before the colours were applied";
+    DispatchFor(50);
+    EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"});
 }
 
 TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
@@ -117,8 +182,8 @@ TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
         DWORD scheduled;
         const char* failingText = nullptr;
     } cases[] = {
-        // Schedule off; no separator; start equal to end; hand-edited times.
-        {"Day;00:00;23:59", 0}, {"default", 1}, {"Day;10:00;10:00", 1}, {"Day;25:00;18:00", 1}, {"Day;08:00;18:99", 1},
+        // Schedule off; no separator; a hand-edited time.
+        {"Day;00:00;23:59", 0}, {"default", 1}, {"Day;08:00;18:99", 1},
         {"Day;00:00;23:59", 1, "QorPcTxtRead"},  // the catalogue answers no separator
     };
     for (const auto& c : cases) {
