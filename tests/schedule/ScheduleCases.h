@@ -63,10 +63,4 @@ inline std::string TimeText(int minuteOfDay)
     return text;
 }
 
-// The time settings of a day from start to end, given in minutes of the day.
-inline std::string Day(int startMinute, int endMinute)
-{
-    return "Day;" + TimeText(startMinute) + ";" + TimeText(endMinute);
-}
-
 } // namespace scheduletest

@@ -223,22 +223,6 @@ TEST_F(ScheduleTimerTest, SuspensionStopsTheTimersRunsButNotApplyScheduleNow)
     EXPECT_GT(Applies().size(), 2u);
 }
 
-TEST_F(ScheduleTimerTest, TheFrontEndShowsTheMessageAndPaintsInTheAppliedColours)
-{
-    ChildProcess frontEnd(ProgramBeside("qorfront.exe"));
-    ASSERT_TRUE(DispatchUntil([] { return ::FindWindowA(kFrontEndSessionClass, "Qor Session 1") != nullptr; }));
-    UseSetting("Day;00:00;23:59");
-    g_themeManager.ApplyScheduleNow();
-    EXPECT_TRUE(DispatchUntil([] {
-        return ::FindWindowA(kFrontEndSessionClass, "Qor Session 1 - appearance code 1, parameter 0") != nullptr;
-    }));
-    // What a front-end window paints with now, as another process reads it
-    // (the null display driver shows no pixels of another process).
-    std::string colors = RunAndCapture(ProgramBeside("qorprobe.exe") + " colors");
-    colors.erase(std::min(colors.find_first_of("\r\n"), colors.size()));
-    EXPECT_EQ(Applies(), std::vector<std::string>{"RmApplyColors(" + colors + ", \"Lark\")"});
-}
-
 TEST(Notification, SessionWindowsOfEveryProcessAreToldOtherSendersTellEveryWindow)
 {
     // Another process with a session window titled "probe", which prints

@@ -3,11 +3,6 @@
 //       opens a top-level window of that class, pumps messages for that long
 //       or until the window is closed, and prints "appearance <wParam>
 //       <lParam>" for each appearance message
-//   qorprobe colors
-//       prints the colours a front-end window draws with now (rrggbb,...)
-#include "standins/qorrm/qorrm.h"
-#include "standins/qorrm/qorrm_standin.h"
-
 #include <windows.h>
 
 #include <cstdio>
@@ -27,18 +22,6 @@ LRESULT CALLBACK SessionProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     }
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-int PrintSessionColors()
-{
-    COLORREF colors[QORRM_COLOR_COUNT] = {};
-    if (!RmStandInGetSessionColors(colors))
-        return 1;
-    for (int i = 0; i < QORRM_COLOR_COUNT; ++i)
-        std::printf("%s%02x%02x%02x", i ? "," : "", GetRValue(colors[i]), GetGValue(colors[i]),
-                    GetBValue(colors[i]));
-    std::printf("\n");
-    return 0;
 }
 
 int RunSession(const char* className, DWORD milliseconds)
@@ -70,10 +53,8 @@ int RunSession(const char* className, DWORD milliseconds)
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "colors") == 0)
-        return PrintSessionColors();
     if (argc == 4 && std::strcmp(argv[1], "session") == 0)
         return RunSession(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
-    std::fprintf(stderr, "usage: qorprobe colors | session <class> <milliseconds>\n");
+    std::fprintf(stderr, "usage: qorprobe session <class> <milliseconds>\n");
     return 2;
 }
