@@ -5,6 +5,7 @@
 #include "standins/qorrm/qorrm.h"
 #include "standins/qortext/qortext.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Messages.h"
 #include "tests/support/StandInTest.h"
 
 #include <commctrl.h>
@@ -173,23 +174,6 @@ LONG CALLBACK CountAccessViolation(EXCEPTION_POINTERS* exception)
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-// Dispatches this thread's messages for the time given, or until the first
-// thread timer's tick when untilTick; answers the ticks dispatched.
-int DispatchTimerTicks(DWORD milliseconds, bool untilTick)
-{
-    int ticks = 0;
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds && !(untilTick && ticks > 0)) {
-        MSG message;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ticks += message.message == WM_TIMER && !message.hwnd;
-            ::DispatchMessageA(&message);
-        }
-        ::Sleep(1);
-    }
-    return ticks;
-}
-
 TEST(WrongThreadUnloadTest, TheOwnersNextTickKillsTheTimerInsteadOfEnteringTheFreedImage)
 {
     const UINT periodMs = 20;
@@ -199,10 +183,10 @@ TEST(WrongThreadUnloadTest, TheOwnersNextTickKillsTheTimerInsteadOfEnteringTheFr
     ASSERT_EQ(::GetModuleHandleA("qorblank.dll"), nullptr);
 
     PVOID handler = ::AddVectoredExceptionHandler(1, CountAccessViolation);
-    EXPECT_EQ(DispatchTimerTicks(5000, true), 1);
-    EXPECT_EQ(DispatchTimerTicks(10 * periodMs, false), 0) << "the timer still runs";
+    DispatchFor(25 * periodMs);
     ::RemoveVectoredExceptionHandler(handler);
     EXPECT_EQ(g_accessViolations, 0);
+    EXPECT_EQ(KillThreadTimers(), 0) << "the timer still runs";
 }
 
 } // namespace

@@ -64,19 +64,16 @@ TEST_F(SheetTest, ShowsCaptionIconAndPagesInTheUsersLanguageWithCommonControls6A
             SetDword(HKEY_LOCAL_MACHINE, kAppearanceKey, "UseSMCRendering", *c.machine);
         const char* caption = c.language == std::string("DE") ? "Qor GUI-Einstellungen" : "Qor GUI Settings";
         LoadedModule module;
-        HICON icon = nullptr, dragIcon = nullptr;
-        LRESULT knowsIdealSize = FALSE;  // only buttons of common controls 6 do
+        HICON icon = ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128));
+        bool iconsShown = false, controls6 = false;  // only buttons of common controls 6 know their ideal size
         const OpenedSheet sheet = OpenSheet(module, caption, [&](HWND hwnd) {
-            icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
-            dragIcon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0));
+            iconsShown = icon && reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0)) == icon
+                         && reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0)) == icon;
             SIZE ideal = {};
-            knowsIdealSize = ::SendMessageA(::GetDlgItem(hwnd, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+            controls6 = ::SendMessageA(::GetDlgItem(hwnd, IDOK), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
         });
         EXPECT_EQ(sheet.tabs, c.tabs) << c.what;
-        EXPECT_NE(icon, nullptr);
-        EXPECT_EQ(icon, ::LoadIconA(module.Handle(), MAKEINTRESOURCEA(128)));
-        EXPECT_EQ(dragIcon, icon);
-        EXPECT_TRUE(knowsIdealSize);
+        EXPECT_TRUE(iconsShown && controls6) << c.what;
         EXPECT_FALSE(::IsWindow(sheet.hwnd)) << "the export returns when the sheet is closed";
         SetDword(HKEY_CURRENT_USER, kAppearanceKey, "UseSMCRendering", c.tabs.size() == 1 ? 0 : 1);
         EXPECT_EQ(OpenSheet(module, caption).tabs, c.tabs) << c.what << ", after the value changed";
