@@ -112,14 +112,13 @@ protected:
         RmStandInClearLiveColors();
         g_themeManager.m_bScheduleSuspended = false;
         StandInTest::TearDown();
-        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
+        QorThemeReinit();
     }
 
-    // Stores the scheduled setting and reloads the manager, as QorThemeReinit does.
     static void UseSetting(const std::string& timeSettings, DWORD scheduled = 1)
     {
         StoreScheduledSetting(kRed, kBlue, timeSettings, scheduled);
-        g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, kThemesKey);
+        QorThemeReinit();
     }
 
     AppearanceWindow m_session{kFrontEndSessionClass};
@@ -127,52 +126,43 @@ protected:
 
 // The module's own timer, seen through the spy: set with five minutes and the
 // schedule procedure at load and by every manager, killed when the manager
-// goes; a tick applies what QorThemeReinit loaded. No window of this thread
-// is told.
-using ModuleTimerTest = StandInTest;
-
-TEST_F(ModuleTimerTest, FiveMinutesOfTheScheduleFromLoadAndFromEveryManagerUntilItGoes)
+// goes. A tick applies what QorThemeReinit loaded, blended for the current
+// minute of the theme's stored default day (the hour around now, within
+// today), then tells the session windows.
+TEST_F(ScheduleTimerTest, TheTimersOfTheModuleAndEveryManagerApplyTheCurrentMinuteThenTell)
 {
     ASSERT_FALSE(g_spy.sets.empty()) << "no timer at load";
-    const auto expectSchedule = [](const TimerSet& timer, const ColorList& colors, const char* whose) {
-        EXPECT_EQ(timer.periodMs, 5u * 60 * 1000) << whose;
-        ResetStandIns();
-        timer.procedure(nullptr, WM_TIMER, timer.id, ::GetTickCount());
-        EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmApplyColors"),
-                  std::vector<std::string>{"RmApplyColors(" + Hex(colors, ",") + ", \"Lark\")"}) << whose;
-    };
-    for (const ColorList* colors : {&kRed, &kBlue}) {
-        StoreScheduledSetting(*colors, *colors, "Day;00:00;23:59", 1);
-        QorThemeReinit();
-        expectSchedule(g_spy.sets.front(), *colors, "at load");
-    }
-    auto other = std::make_unique<CThemeManager>();
-    const TimerSet own = g_spy.sets.back();
-    expectSchedule(own, kBlue, "another manager");
-    other.reset();
-    EXPECT_EQ(std::count(g_spy.kills.begin(), g_spy.kills.end(), own.id), 1);
-}
-
-// The day: the theme's stored default, the hour around now within today.
-TEST_F(ScheduleTimerTest, ARunAppliesTheColoursOfTheCurrentMinuteThenTellsTheSessionWindows)
-{
     const int now = MinuteOfDayNow();
     const DayDefaults defaults = {TimeText(std::max(0, now - 60)), TimeText(std::min(24 * 60 - 1, now + 60))};
     SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayStart", defaults.start);
     SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayEnd", defaults.end);
-    const auto expected = [&] {
-        const auto colors = ScheduledColors("Day;default;DEFAULT", ";", defaults, kRed, kBlue, _time64(nullptr));
-        return "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")";
+    const auto expectTick = [&](const TimerSet& timer, const ColorList& main, const char* whose) {
+        const auto expected = [&] {
+            const auto colors = ScheduledColors("Day;default;DEFAULT", ";", defaults, main, kBlue, _time64(nullptr));
+            return "RmApplyColors(" + Hex(*colors, ",") + ", \"Lark\")";
+        };
+        EXPECT_EQ(timer.periodMs, 5u * 60 * 1000) << whose;
+        ResetStandIns();
+        m_session.received.clear();
+        const std::string before = expected();
+        timer.procedure(nullptr, WM_TIMER, timer.id, ::GetTickCount());
+        const std::string after = expected();  // the minute may have turned
+        ASSERT_EQ(Applies().size(), 1u) << whose;
+        EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << whose << ": " << Applies()[0];
+        DispatchFor(50);
+        EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"}) << whose;
     };
-    const std::string before = expected();
-    UseSetting("Day;default;DEFAULT");
-    g_themeManager.ApplyScheduleNow();
-    const std::string after = expected();  // the minute may have turned
-    ASSERT_EQ(Applies().size(), 1u);
-    EXPECT_TRUE(Applies()[0] == before || Applies()[0] == after) << Applies()[0];
+    for (const ColorList* main : {&kBlue, &kRed}) {
+        StoreScheduledSetting(*main, kBlue, "Day;default;DEFAULT", 1);
+        QorThemeReinit();
+        expectTick(g_spy.sets.front(), *main, "at load");
+    }
+    auto other = std::make_unique<CThemeManager>();
+    const TimerSet own = g_spy.sets.back();
+    expectTick(own, kRed, "another manager");
+    other.reset();
+    EXPECT_EQ(std::count(g_spy.kills.begin(), g_spy.kills.end(), own.id), 1);
     EXPECT_EQ(g_appliesAfterTelling, 0) << "told before the colours were applied";
-    DispatchFor(50);
-    EXPECT_EQ(m_session.received, std::vector<std::string>{"1 0"});
 }
 
 TEST_F(ScheduleTimerTest, NothingHappensWithoutAValidScheduleOrWithItOff)
