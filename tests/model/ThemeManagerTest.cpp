@@ -47,9 +47,9 @@ protected:
     }
     CTheme* Listed(const std::string& name) const
     {
-        for (int i = 0; i < m_manager.GetColorSettingCount(); ++i)
-            if (m_manager.GetColorSetting(i)->GetName() == name)
-                return m_manager.GetColorSetting(i);
+        for (int i = 0; CTheme* setting = m_manager.GetColorSetting(i); ++i)
+            if (setting->GetName() == name)
+                return setting;
         return nullptr;
     }
     bool CustomIsActive() const { return m_manager.GetActiveColorSetting() == m_manager.GetCustomSetting(); }
@@ -125,29 +125,27 @@ TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
     EXPECT_FALSE(Load(nullptr));
 }
 
+// A name of no setting, or one differing only in case, gives the custom
+// setting with the palette it already held; an empty name the custom values
+// of the theme key.
 TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
 {
     Store("Lark", "Dawn");
     Store("Lark", "", "day;default;default", kBlack);
-    SetString(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting", "Dawn");
-    ASSERT_TRUE(Load("Lark"));
-    EXPECT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
-    // A name of no setting, or one differing only in case: the custom
-    // setting, with the palette it already held.
-    for (const char* name : {"Nope", "dawn"}) {
-        SetString(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting", name);
+    const std::string held = CTheme().GetPaletteMainString();
+    const struct {
+        const char *stored, *active;
+        std::string palette;
+    } cases[] = {{"Dawn", "Dawn/Day;08:00;18:00", kWhite}, {"Nope", "/default", held}, {"dawn", "/default", held},
+                 {"", "/day;default;default", kBlack}};
+    for (const auto& c : cases) {
+        SetString(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting", c.stored);
         ASSERT_TRUE(Load("Lark"));
-        EXPECT_TRUE(CustomIsActive()) << name;
-        EXPECT_EQ(m_manager.GetCustomSetting()->m_paletteMain, CTheme().m_paletteMain) << name;
+        const CTheme* active = m_manager.GetActiveColorSetting();
+        EXPECT_EQ(active->GetName() + "/" + active->GetTimeSettings(), c.active);
+        EXPECT_EQ(active->GetPaletteMainString(), c.palette) << c.stored;
+        EXPECT_EQ(active == Listed("Dawn"), c.stored == std::string("Dawn")) << c.stored;
     }
-    // Empty: the custom values of the theme key.
-    SetString(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting", "");
-    ASSERT_TRUE(Load("Lark"));
-    const CTheme* custom = m_manager.GetCustomSetting();
-    EXPECT_TRUE(CustomIsActive());
-    EXPECT_EQ(custom->GetThemeName() + "/" + custom->GetName() + "/" + custom->GetTimeSettings(),
-              "Lark//day;default;default");
-    EXPECT_EQ(custom->GetPaletteMainString(), kBlack);
 }
 
 // A save over an existing key writes the five values and lists nothing new.
