@@ -38,8 +38,8 @@ ModalAnswerer::ModalAnswerer()
     : m_threadId(::GetCurrentThreadId())
 {
     // Windows that exist already are not answers to any step.
-    for (HWND hwnd : ThreadWindows(m_threadId))
-        m_seen.insert(hwnd);
+    const std::vector<HWND> existing = ThreadWindows(m_threadId);
+    m_seen.insert(existing.begin(), existing.end());
     m_thread = std::thread([this] { Run(); });
 }
 
@@ -70,44 +70,40 @@ bool ModalAnswerer::Wait(DWORD timeoutMs)
     return false;
 }
 
-HWND ModalAnswerer::FindWindowFor(const Match& match)
-{
-    for (HWND hwnd : ThreadWindows(m_threadId)) {
-        if (!m_seen.count(hwnd) && ::IsWindowVisible(hwnd) && match(hwnd)) {
-            m_seen.insert(hwnd);
-            return hwnd;
-        }
-    }
-    return nullptr;
-}
-
 // Polls for the first step's window; a step is removed once its act ran, so
 // Wait sees everything the act did. After a failure it cancels and closes
 // whatever the thread under test shows, so that the test goes on.
 void ModalAnswerer::Run()
 {
     for (DWORD stepStart = ::GetTickCount(); !m_stop; ::Sleep(kPollMs)) {
-        std::unique_lock<std::mutex> lock(m_mutex);
         for (HWND hwnd : m_failed ? ThreadWindows(m_threadId) : std::vector<HWND>()) {
             if (::IsWindowVisible(hwnd)) {
                 ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
                 ::PostMessageA(hwnd, WM_CLOSE, 0, 0);
             }
         }
+        std::unique_lock<std::mutex> lock(m_mutex);
         if (m_steps.empty()) {
             stepStart = ::GetTickCount();
             continue;
         }
         const auto step = m_steps.front();
         lock.unlock();
-        if (HWND hwnd = FindWindowFor(step.first)) {
-            step.second(hwnd);
-            stepStart = ::GetTickCount();
-            lock.lock();
-            m_steps.pop_front();
-        } else if (::GetTickCount() - stepStart > kStepTimeoutMs) {
+        HWND found = nullptr;
+        for (HWND hwnd : ThreadWindows(m_threadId))
+            if (!found && !m_seen.count(hwnd) && ::IsWindowVisible(hwnd) && step.first(hwnd))
+                m_seen.insert(found = hwnd);
+        if (found)
+            step.second(found);
+        else if (::GetTickCount() - stepStart <= kStepTimeoutMs)
+            continue;
+        else
             ADD_FAILURE() << "an expected window did not appear; closing what is open";
-            lock.lock();
+        stepStart = ::GetTickCount();
+        lock.lock();
+        if (found)
+            m_steps.pop_front();
+        else {
             m_failed = true;
             m_steps.clear();
         }

@@ -39,7 +39,6 @@ public:
 
 private:
     void Run();
-    HWND FindWindowFor(const Match& match);
 
     DWORD m_threadId;
     std::mutex m_mutex;
