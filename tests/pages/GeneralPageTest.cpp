@@ -67,12 +67,12 @@ TEST_F(GeneralPageTest, ScalingRangeSoundAndSwitchAsStored)
     }
 }
 
-// Themes with a folder in the registry's order after "System Dependent"; the active one selected without its
+// Themes with a folder in the registry's order after "System Dependent"; the active one selected cut before its
 // default mark, else "System Dependent"; OK stores the active name or the chosen entry, and keeps the stored
 // theme when there is no Themes key.
 TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
 {
-    for (auto [name, path] : {std::pair{"Zeta (default)", "C:\\windows"}, {"File", "C:\\windows\\system32\\kernel32.dll"},
+    for (auto [name, path] : {std::pair{"Zeta (default) theme", "C:\\windows"}, {"File", "C:\\windows\\system32\\kernel32.dll"},
                               {"Gone", "C:\\windows\\gone"}, {"alpha", "C:\\windows"}})
         SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + name, "Path", path);
     SetString(HKEY_LOCAL_MACHINE, std::string(kThemesKey) + "\\Machine", "Path", "C:\\windows");
@@ -83,7 +83,7 @@ TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
             Texts entries;
             for (char text[64] = {}; Send(page, IDC_GENERAL_THEMES, CB_GETLBTEXT, entries.size(), reinterpret_cast<LPARAM>(text)) > 0;)
                 entries.push_back(text);
-            EXPECT_EQ(entries, (Texts{"System Dependent", "alpha", "Zeta (default)"}));
+            EXPECT_EQ(entries, (Texts{"System Dependent", "alpha", "Zeta (default) theme"}));
             EXPECT_EQ(Send(page, IDC_GENERAL_THEMES, CB_GETCURSEL), c.selected);
             if (c.choose >= 0) {
                 Send(page, IDC_GENERAL_THEMES, CB_SHOWDROPDOWN, TRUE);
