@@ -1,5 +1,6 @@
 // The themes the pages list: user-hive subkeys with an existing folder, in
-// the registry's order, and how a list entry is matched with a theme name.
+// the registry's order (how an entry is matched with a theme name is seen
+// through the General page).
 #include "framework/RegKey.h"
 #include "model/InstalledThemes.h"
 #include "model/SettingsStore.h"
@@ -40,14 +41,6 @@ TEST_F(InstalledThemesTest, ListsUserThemesWithAFolderInRegistryOrderPastNamesTo
     Theme(HKEY_LOCAL_MACHINE, "Machine only", kFolder);
     // Wine enumerates subkeys sorted; the list keeps whatever order it gets.
     EXPECT_EQ(InstalledThemes(), (Names{"alpha", std::string(255, 'M'), "Zeta"}));
-}
-
-TEST(ThemeEntryNameTest, CutsBeforeTheDefaultMarkAndComparesInAnyCase)
-{
-    EXPECT_EQ(ThemeEntryName("Tideway (default) Theme"), "Tideway");
-    EXPECT_EQ(ThemeEntryName("Standard Theme"), "Standard Theme");
-    EXPECT_TRUE(SameThemeName("TIDEWAY theme", "Tideway Theme"));
-    EXPECT_FALSE(SameThemeName("Tideway", "Tideway Theme"));
 }
 
 } // namespace
