@@ -1,7 +1,5 @@
 // The schedule's timers and their procedure on the process-wide manager, with
-// settings in the real registry and days laid around the real time: what
-// reaches the theme library, and the appearance message as windows receive it
-// from each sender.
+// days laid around the real time, and the appearance message from each sender.
 #include "frame/qorthmcust.h"
 #include "framework/ThreadTimer.h"
 #include "model/Notification.h"
@@ -38,24 +36,31 @@ std::vector<std::string> Applies()
     return CallsTo(ThemeLibraryCalls(), "RmApplyColors");
 }
 
-// The program's import table entry (in the writable .idata section) through
-// which the module's code calls the theme library's RmApplyColors. The tests
-// put a watch there: it counts applies made after this thread was told.
+// The program's import table entries (in the writable .idata section) through
+// which the module's code calls the system and the theme library: the tests
+// put watches there. Answers what the entry held.
+template <class Function>
+Function Watch(FARPROC& entry, Function watch)
+{
+    const auto held = reinterpret_cast<Function>(reinterpret_cast<void*>(entry));
+    entry = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(watch));
+    return held;
+}
+
 extern "C" FARPROC __imp_RmApplyColors;
-const FARPROC g_libraryApply = __imp_RmApplyColors;
+extern "C" FARPROC __imp_SetTimer;
+extern "C" FARPROC __imp_KillTimer;
+
+// Counts applies made after this thread was told.
+BOOL(WINAPI* g_libraryApply)(const COLORREF*, const char*) = nullptr;
 int g_appliesAfterTelling = 0;
 
 BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
 {
     MSG queued;
     g_appliesAfterTelling += ::PeekMessageA(&queued, nullptr, g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE);
-    return reinterpret_cast<decltype(&WatchedApplyColors)>(reinterpret_cast<void*>(g_libraryApply))(colors, theme);
+    return g_libraryApply(colors, theme);
 }
-
-// The program's import table entries of SetTimer and KillTimer, watched by a
-// spy that is in place before the process-wide manager is built.
-extern "C" FARPROC __imp_SetTimer;
-extern "C" FARPROC __imp_KillTimer;
 
 struct TimerSet {
     UINT_PTR id;
@@ -63,15 +68,10 @@ struct TimerSet {
     TIMERPROC procedure;
 };
 
-// Thread timers only (no window).
+// Thread timers (no window) set and killed, watched from before the
+// process-wide manager is built.
 struct TimerSpy {
-    TimerSpy()
-        : setTimer(reinterpret_cast<decltype(setTimer)>(reinterpret_cast<void*>(__imp_SetTimer)))
-        , killTimer(reinterpret_cast<decltype(killTimer)>(reinterpret_cast<void*>(__imp_KillTimer)))
-    {
-        __imp_SetTimer = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Set));
-        __imp_KillTimer = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&Kill));
-    }
+    TimerSpy() : setTimer(Watch(__imp_SetTimer, &Set)), killTimer(Watch(__imp_KillTimer, &Kill)) {}
     static UINT_PTR WINAPI Set(HWND hwnd, UINT_PTR id, UINT periodMs, TIMERPROC procedure);
     static BOOL WINAPI Kill(HWND hwnd, UINT_PTR id);
 
@@ -104,11 +104,11 @@ protected:
     void SetUp() override
     {
         StandInTest::SetUp();
-        __imp_RmApplyColors = reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&WatchedApplyColors));
+        g_libraryApply = Watch(__imp_RmApplyColors, &WatchedApplyColors);
     }
     void TearDown() override
     {
-        __imp_RmApplyColors = g_libraryApply;
+        Watch(__imp_RmApplyColors, g_libraryApply);
         RmStandInClearLiveColors();
         g_themeManager.m_bScheduleSuspended = false;
         StandInTest::TearDown();
