@@ -54,7 +54,6 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    bool Started() const { return m_info.hProcess != nullptr; }
     // Waits for the process to end and answers its standard output, or an
     // empty text when it did not end within the timeout.
     std::string Finish(DWORD timeoutMs = 10000)
