@@ -148,6 +148,21 @@ void PressButton(HWND dialog, int id)
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void PressKey(HWND window, UINT key)
+{
+    HWND focus = FocusOf(window);
+    ::PostMessageA(focus, WM_KEYDOWN, key, 1);
+    ::PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
 void PressSheetButton(HWND sheet, int button)
 {
     ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);

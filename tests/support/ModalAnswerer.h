@@ -57,6 +57,11 @@ std::string TextOf(HWND hwnd);
 std::string DialogItemText(HWND dialog, int id);
 // Clicks a button of a dialog (posted: the click may open another modal).
 void PressButton(HWND dialog, int id);
+// The window with the keyboard focus in window's thread.
+HWND FocusOf(HWND window);
+// A key pressed and released where window's thread has the focus (posted, so
+// that the dialog manager sees it as it sees the keyboard's).
+void PressKey(HWND window, UINT key);
 // Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
 void PressSheetButton(HWND sheet, int button);
 // The titles of a property sheet's tabs, in order.
