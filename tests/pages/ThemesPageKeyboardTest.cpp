@@ -64,18 +64,20 @@ TEST_F(ThemesPageKeyboardTest, TabGoesAsThePageIsSeenAndTheKeyboardAloneChangesA
         ASSERT_TRUE(press(VK_RIGHT, [&] { return currentPage() != general; }));
         HWND page = currentPage(), foreground = ::GetDlgItem(page, 4098), background = ::GetDlgItem(page, 4099);
         const auto part = [](HWND control, int id) { return ::GetDlgItem(control, id); };
+        // As the page is seen, row by row, and on to the sheet's buttons.
         const HWND seen[] = {::GetDlgItem(page, 1027),    ::GetDlgItem(page, 4096),    ::GetDlgItem(page, 4103),
                              ::GetDlgItem(page, 4104),    ::GetDlgItem(page, 0x10018), part(foreground, 4097),
                              part(foreground, 4096),      ::GetDlgItem(page, 4102),    part(background, 4097),
                              part(background, 4096),      ::GetDlgItem(page, 0x10014), ::GetDlgItem(page, 4105),
                              ::GetDlgItem(page, 0x10010), ::GetDlgItem(page, 0x10015), ::GetDlgItem(page, 0x10016),
                              ::GetDlgItem(page, 0x10017), ::GetDlgItem(sheet, IDOK)};
-        for (HWND next : seen)
-            EXPECT_TRUE(press(VK_TAB, focusOn(next))) << ::GetDlgCtrlID(next);
-        for (int tab = 0; tab < 20 && FocusOf(sheet) != seen[5]; ++tab)
-            press(VK_TAB, focusMoves());
+        const auto tabThrough = [&](size_t first, size_t last) {
+            for (size_t stop = first; stop <= last; ++stop)
+                EXPECT_TRUE(press(VK_TAB, focusOn(seen[stop]))) << stop;
+        };
+        tabThrough(0, 5);
 
-        // The picker: Tab to the hue, Right, Tab to the field, Page Down, Enter.
+        // The picker on the foreground sample: Tab to the hue, Right, Tab to the field, Page Down, Enter.
         HWND picker = nullptr;
         ASSERT_TRUE(press(VK_RETURN, [&] { return (picker = ::FindWindowA(nullptr, "Color Picker")) != nullptr; }));
         HWND pickerHue = part(::GetDlgItem(picker, 4096), 4096), field = ::GetDlgItem(picker, 4097);
@@ -88,12 +90,13 @@ TEST_F(ThemesPageKeyboardTest, TabGoesAsThePageIsSeenAndTheKeyboardAloneChangesA
         // The page's own hue: one key, one change told to the page, the linked background following.
         const auto previews = [] { return CallsTo(ThemeLibraryCalls(), "RmApplyColorsForPreview").size(); };
         const size_t before = previews();
-        EXPECT_TRUE(press(VK_TAB, focusOn(seen[6])));
+        tabThrough(6, 6);
         EXPECT_TRUE(press(VK_RIGHT, [&] { return previews() > before; }));
         ::Sleep(200);
         EXPECT_EQ(previews(), before + 1);
         EXPECT_EQ(TextOf(foreground), "Foreground Color: hue 4, saturation 100, brightness 90");
         EXPECT_EQ(TextOf(background), "Background Color: hue 244, saturation 100, brightness 100");
+        tabThrough(7, std::size(seen) - 1);
         PressKey(sheet, VK_RETURN);
     });
     module.ColorSettingsDialog();
