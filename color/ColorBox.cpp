@@ -7,6 +7,13 @@
 #include "framework/SolidFill.h"
 #include "model/ColorConversions.h"
 
+namespace {
+
+// The focus rectangle lies one pixel inside the box.
+const int kCueInset = 1;
+
+} // namespace
+
 void CColorBox::SetColor(HsbColor* color)
 {
     m_pColor = color;
@@ -21,11 +28,33 @@ void CColorBox::OnPaint()
     // Without a colour the box shows the dialog face, as an empty control.
     const COLORREF color = m_pColor ? HsbToColorRef(*m_pColor) : ::GetSysColor(COLOR_BTNFACE);
     FillSolid(dc.Get(), client, color);
+    RECT cue = client;
+    ::InflateRect(&cue, -kCueInset, -kCueInset);
+    DrawFocusCue(dc.Get(), cue);
 }
 
 void CColorBox::OnLButtonDblClk(UINT, POINT)
 {
     Default();
+    OpenPicker();
+}
+
+void CColorBox::OnKeyDown(UINT key, UINT, UINT)
+{
+    Default();
+    if (key == VK_RETURN || key == VK_SPACE)
+        OpenPicker();
+}
+
+UINT CColorBox::OnGetDlgCode(const MSG* message)
+{
+    // Enter opens the picker here rather than pressing the default button.
+    const bool enter = message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
+    return enter && m_bAllowPicker ? DLGC_WANTMESSAGE : CFocusWnd::OnGetDlgCode(message);
+}
+
+void CColorBox::OpenPicker()
+{
     if (!m_bAllowPicker || !m_pColor)
         return;
     CColorPickerDlg picker(m_pColor->hue, m_pColor->saturation, m_pColor->brightness);

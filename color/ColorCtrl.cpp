@@ -1,6 +1,7 @@
 #include "color/ColorCtrl.h"
 
 #include "color/ColorChanged.h"
+#include "color/ColorNames.h"
 #include "framework/GdiHandles.h"
 
 #include <algorithm>
@@ -61,6 +62,24 @@ void CColorCtrl::UpdateFromColor()
     if (m_pColor)
         m_wndScrollBar.SetScrollPos(m_pColor->hue);
     m_wndColorBox.RedrawNow();
+    ShowNames();
+}
+
+void CColorCtrl::ShowNames() const
+{
+    const std::string name = m_pColor ? ColorName(m_strLabel, *m_pColor) : m_strLabel;
+    SetWindowText(name);
+    m_wndColorBox.SetWindowText(name);
+    m_wndScrollBar.SetWindowText(HueName(m_strLabel, m_wndScrollBar.GetScrollPos()));
+}
+
+std::vector<HWND> CColorCtrl::GetTabStops() const
+{
+    std::vector<HWND> stops;
+    if (m_wndColorBox.AllowsPicker())
+        stops.push_back(m_wndColorBox.GetSafeHwnd());
+    stops.push_back(m_wndScrollBar.GetSafeHwnd());
+    return stops;
 }
 
 int CColorCtrl::OnCreate(CREATESTRUCTA* cs)
@@ -141,5 +160,6 @@ void CColorCtrl::OnHScroll(UINT code, UINT pos, HWND)
         return;
     m_pColor->hue = m_wndScrollBar.GetScrollPos();
     m_wndColorBox.RedrawNow();
+    ShowNames();
     PostColorChanged(GetParent(), this);
 }

@@ -1,7 +1,8 @@
 // The composite control with which the user sets the hue of one colour: a
 // caption, a sample box, a hue scroll bar (0 to 359) and the hue strip under
 // it as a scale. It edits its owner's colour in place and posts
-// WM_COLOR_CHANGED to its parent after every change.
+// WM_COLOR_CHANGED to its parent after every change. Its window text, its
+// sample box's and its scroll bar's name the colour shown.
 #pragma once
 
 #include "color/ColorBar.h"
@@ -10,6 +11,7 @@
 #include "model/HsbColor.h"
 
 #include <string>
+#include <vector>
 
 class CColorCtrl : public CWnd {
 public:
@@ -26,6 +28,8 @@ public:
     // Shows the colour again after its owner changed it: the scroll bar moves
     // to its hue and the sample box is redrawn at once.
     void UpdateFromColor();
+    // The sample box where it opens the picker, then the hue scroll bar.
+    std::vector<HWND> GetTabStops() const override;
 
 protected:
     int OnCreate(CREATESTRUCTA* cs) override;
@@ -36,6 +40,7 @@ protected:
 private:
     SIZE MeasureLabel() const;
     HFONT ParentFont() const;
+    void ShowNames() const;
 
     int m_nMargin = 6;
     std::string m_strLabel;

@@ -2,8 +2,11 @@
 
 #include "color/ColorChanged.h"
 #include "color/ColorField.h"
-#include "framework/SolidFill.h"
+#include "color/ColorNames.h"
 #include "framework/GdiHandles.h"
+#include "framework/SolidFill.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -11,7 +14,38 @@ namespace {
 const int kMarkerBefore = 2;
 const int kMarkerAfter = 4;
 
+const int kPercent = 100;
+const int kPageStep = 10;
+
+// What a key does to saturation and brightness: Page Up and Page Down go up
+// and down the field as the arrows do, ten steps at a time; Home and End go
+// to its left and right edge.
+struct KeyMove {
+    UINT key;
+    int saturation;
+    int brightness;
+};
+const KeyMove kKeyMoves[] = {
+    {VK_LEFT, -1, 0},         {VK_RIGHT, 1, 0},           {VK_UP, 0, 1},          {VK_DOWN, 0, -1},
+    {VK_PRIOR, 0, kPageStep}, {VK_NEXT, 0, -kPageStep},   {VK_HOME, -kPercent, 0}, {VK_END, kPercent, 0},
+};
+
+// A step from a value kept within 0 to 100 (a hand-edited one is brought in first).
+int Step(int value, int step)
+{
+    return std::clamp(std::clamp(value, 0, kPercent) + step, 0, kPercent);
+}
+
 } // namespace
+
+int CColorPicker::OnCreate(CREATESTRUCTA* cs)
+{
+    if (CFocusWnd::OnCreate(cs) == -1)
+        return -1;
+    if (m_pColor)
+        SetWindowText(FieldName(m_strLabel, *m_pColor));
+    return 0;
+}
 
 void CColorPicker::OnPaint()
 {
@@ -27,6 +61,7 @@ void CColorPicker::OnPaint()
                  ::GetDeviceCaps(dc.Get(), BITSPIXEL));
     if (!m_bTracking)
         DrawMarker(dc.Get(), client.right, client.bottom);
+    DrawFocusCue(dc.Get(), client);
 }
 
 void CColorPicker::DrawMarker(HDC dc, int width, int height) const
@@ -86,6 +121,20 @@ void CColorPicker::OnCancelMode()
     EndTracking();
 }
 
+void CColorPicker::OnKeyDown(UINT key, UINT, UINT)
+{
+    Default();
+    const auto move = std::find_if(std::begin(kKeyMoves), std::end(kKeyMoves),
+                                   [key](const KeyMove& candidate) { return candidate.key == key; });
+    if (m_pColor && move != std::end(kKeyMoves))
+        Pick(Step(m_pColor->saturation, move->saturation), Step(m_pColor->brightness, move->brightness));
+}
+
+UINT CColorPicker::OnGetDlgCode(const MSG* message)
+{
+    return CFocusWnd::OnGetDlgCode(message) | DLGC_WANTARROWS;
+}
+
 void CColorPicker::EndTracking()
 {
     if (!m_bTracking)
@@ -102,10 +151,15 @@ void CColorPicker::PickAt(POINT point)
 {
     const RECT client = GetClientRect();
     FieldPick pick = {};
-    if (!m_pColor || !PickInField(point.x, point.y, client.right, client.bottom, pick))
-        return;
-    m_pColor->saturation = pick.saturation;
-    m_pColor->brightness = pick.brightness;
+    if (m_pColor && PickInField(point.x, point.y, client.right, client.bottom, pick))
+        Pick(pick.saturation, pick.brightness);
+}
+
+void CColorPicker::Pick(int saturation, int brightness)
+{
+    m_pColor->saturation = saturation;
+    m_pColor->brightness = brightness;
+    SetWindowText(FieldName(m_strLabel, *m_pColor));
     RedrawNow();
     PostColorChanged(GetParent(), this);
 }

@@ -16,13 +16,15 @@ BOOL CColorPickerDlg::OnInitDialog()
     CDialog::OnInitDialog();
     SetTexts();
 
-    m_wndColorCtrl.SetLabel(m_strLabel + GetTextString(TXT_COLON));
+    const std::string label = m_strLabel + GetTextString(TXT_COLON);
+    m_wndColorCtrl.SetLabel(label);
     m_wndColorCtrl.SetColor(&m_color);
     // No picker opens from inside the picker.
     m_wndColorCtrl.EnablePicker(FALSE);
     CreateControl(m_wndColorCtrl, IDC_COLORPICKER_HUE_FRAME, kColorCtrlId);
 
     m_wndPicker.SetColor(&m_color);
+    m_wndPicker.SetLabel(label);
     CreateControl(m_wndPicker, IDC_COLORPICKER_FIELD_FRAME, kPickerId);
     return TRUE;
 }
@@ -55,6 +57,13 @@ void CColorPickerDlg::CreateControl(CWnd& control, int placeholderId, UINT id)
     // The dialog still opens, without the control.
     ::MessageBoxA(m_hWnd, GetTextString(ERR_CREATE_CONTROLS).c_str(),
                   GetTextString(TXT_THEME_CUST).c_str(), MB_OK);
+}
+
+std::vector<HWND> CColorPickerDlg::TabOrder() const
+{
+    std::vector<HWND> order = m_wndColorCtrl.GetTabStops();
+    order.insert(order.end(), {m_wndPicker.GetSafeHwnd(), GetDlgItem(IDOK), GetDlgItem(IDCANCEL)});
+    return order;
 }
 
 LRESULT CColorPickerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

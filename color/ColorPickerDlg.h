@@ -10,6 +10,7 @@
 #include "model/HsbColor.h"
 
 #include <string>
+#include <vector>
 
 class CColorPickerDlg : public CDialog {
 public:
@@ -27,6 +28,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // As the dialog is seen: the hue, the field, then OK and Cancel below.
+    std::vector<HWND> TabOrder() const override;
 
 private:
     // Hides and disables a placeholder frame and answers its rectangle in

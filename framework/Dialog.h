@@ -7,6 +7,8 @@
 #include "framework/DataExchange.h"
 #include "framework/Wnd.h"
 
+#include <vector>
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
@@ -21,6 +23,11 @@ public:
     // Saving (TRUE) or loading the fields; FALSE when a check failed.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
+    // Tab (previous: Shift+Tab) in the top-level dialog top, answered along
+    // TabOrder(): the focus moves on and the focus cues show from then on.
+    // FALSE leaves Tab to the dialog manager.
+    BOOL TabFrom(HWND top, BOOL previous) const;
+
 protected:
     virtual void DoDataExchange(CDataExchange* dx);
     // Loads the fields. Answer TRUE to let the dialog manager set the focus.
@@ -28,6 +35,9 @@ protected:
     // Takes the fields back and, when they pass, ends the dialog with IDOK.
     virtual void OnOK();
     virtual void OnCancel();
+    // The tab stops in the order Tab visits them, as the dialog is seen; an
+    // empty order keeps the dialog manager's (the windows' z-order).
+    virtual std::vector<HWND> TabOrder() const { return {}; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(UINT id, UINT code, HWND control) override;
 
@@ -36,6 +46,9 @@ protected:
     INT_PTR StartDialog(HWND hwnd);
 
 private:
+    HWND NextTabStop(const std::vector<HWND>& order, HWND top, HWND from, BOOL previous) const;
+    bool IsUsable(HWND control) const;
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT m_nIDTemplate;

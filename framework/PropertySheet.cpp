@@ -103,3 +103,15 @@ int CPropertySheet::OnCreate(CREATESTRUCTA*)
 {
     return 0;
 }
+
+LRESULT CPropertySheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The dialog manager asks where Tab goes (lParam FALSE; wParam: backwards).
+    if (message == WM_NEXTDLGCTL && !lParam) {
+        HWND page = reinterpret_cast<HWND>(::SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+        const auto* dialog = dynamic_cast<const CDialog*>(CWnd::FromHandle(page));
+        if (dialog && dialog->TabFrom(m_hWnd, wParam != 0))
+            return 0;
+    }
+    return CWnd::OnMessage(message, wParam, lParam);
+}

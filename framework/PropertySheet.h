@@ -30,6 +30,8 @@ protected:
     // control has created the window already, so the default answers 0; -1
     // closes the sheet at once.
     int OnCreate(CREATESTRUCTA* cs) override;
+    // Tab goes along the active page's tab order.
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);

@@ -251,6 +251,17 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CANCELMODE:
         OnCancelMode();
         return 0;
+    case WM_SETFOCUS:
+        OnSetFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_KILLFOCUS:
+        OnKillFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_GETDLGCODE:
+        return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))
                    ? 0
@@ -317,6 +328,26 @@ void CWnd::OnCaptureChanged(HWND)
 void CWnd::OnCancelMode()
 {
     Default();
+}
+
+void CWnd::OnSetFocus(HWND)
+{
+    Default();
+}
+
+void CWnd::OnKillFocus(HWND)
+{
+    Default();
+}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+
+UINT CWnd::OnGetDlgCode(const MSG*)
+{
+    return static_cast<UINT>(Default());
 }
 
 BOOL CWnd::OnCommand(UINT, UINT, HWND)

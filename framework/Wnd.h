@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class CWnd {
 public:
@@ -59,6 +60,9 @@ public:
     std::string GetWindowText() const;
     void SetFont(HFONT font, BOOL redraw = TRUE) const;
     HFONT GetFont() const;
+    // The windows Tab visits in this one, in order: the window itself, or
+    // the parts of a composite control.
+    virtual std::vector<HWND> GetTabStops() const { return {m_hWnd}; }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
@@ -79,6 +83,12 @@ protected:
     virtual BOOL OnSetCursor(HWND hwnd, UINT hitTest, UINT message);
     virtual void OnCaptureChanged(HWND newCapture);
     virtual void OnCancelMode();
+    virtual void OnSetFocus(HWND previous);
+    virtual void OnKillFocus(HWND next);
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // The keys the dialog manager leaves to the control (DLGC_*); message is
+    // the key message in question, or null.
+    virtual UINT OnGetDlgCode(const MSG* message);
     // Return TRUE when the command was handled.
     virtual BOOL OnCommand(UINT id, UINT code, HWND control);
     virtual LRESULT OnNotify(NMHDR* header);

@@ -286,6 +286,23 @@ void CThemesPage::LayoutControls()
     m_rcShiftLabel = RECT{left, shiftTop, right, shiftBottom};
 }
 
+std::vector<HWND> CThemesPage::TabOrder() const
+{
+    const CWnd* const rows[] = {
+        &m_cboThemes,
+        &m_lstSettings, &m_btnSaveAs, &m_btnDelete, &m_btnRestore,
+        &m_ctlForeground, &m_chkLink, &m_ctlBackground,
+        &m_chkActivate, &m_rdoStart, &m_rdoEnd,
+        &m_cboShiftBy, &m_btnDayStart, &m_btnDayEnd,
+    };
+    std::vector<HWND> order;
+    for (const CWnd* control : rows) {
+        const std::vector<HWND> stops = control->GetTabStops();
+        order.insert(order.end(), stops.begin(), stops.end());
+    }
+    return order;
+}
+
 BOOL CThemesPage::OnSetActive()
 {
     g_themeManager.Reload(m_strThemeName.c_str(), nullptr, HKEY_CURRENT_USER, settings::kThemesKey);

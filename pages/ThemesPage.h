@@ -23,6 +23,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CThemesPage : public CPropertyPage {
 public:
@@ -66,6 +67,8 @@ protected:
     void OnPaint() override;
     BOOL OnCommand(UINT id, UINT code, HWND control) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Tab follows the page as it is seen, row by row, left to right.
+    std::vector<HWND> TabOrder() const override;
 
 private:
     // Creation, layout and the theme list.

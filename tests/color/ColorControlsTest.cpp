@@ -1,20 +1,37 @@
-// The hue strip, the colour control and the saturation/brightness field:
-// what they show on every kind of display, where the control puts its parts,
-// what its scroll bar and a click or drag on the field pick, and the field's
-// capture and cursor confinement.
+// The hue strip, the colour control, the saturation/brightness field and the
+// time bar: what they show on every kind of display, where the control puts
+// its parts and how it names them, what a scroll code, a click, a drag or a
+// key picks, the focus that Tab brings and its cue, and the field's capture
+// and cursor confinement.
 #include "color/ColorBar.h"
 #include "color/FieldPainter.h"
+#include "color/TimeCtrl.h"
 #include "tests/color/ColorTestWindows.h"
+#include "tests/support/ModalAnswerer.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 using namespace colortest;
+using qortest::TextOf;
 
 namespace {
 
 const RECT kMarkerAt50And75 = {38, 18, 44, 24};
+
+// A field's pixel as the literal algorithm gets it: hue / 360, x / w and the
+// row rule's brightness straight through the conversion.
+COLORREF Literal(int hue, int x, int y, SIZE size, FieldRows rows)
+{
+    const double v = rows == FieldRows::kTopIsFull ? 1.0 - static_cast<double>(y) / size.cy
+                                                   : static_cast<double>(size.cy - 1 - y) / size.cy;
+    int r = 0, g = 0, b = 0;
+    HsvToRgb(static_cast<float>(hue / 360.0), static_cast<float>(static_cast<double>(x) / size.cx),
+             static_cast<float>(v), r, g, b);
+    return RGB(r, g, b);
+}
 
 TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
 {
@@ -28,8 +45,9 @@ TEST(ColorBarTest, ShowsTheHueCircleFromLeftToRight)
     EXPECT_EQ(PixelOf(bar.GetSafeHwnd(), 359, 0), RGB(255, 0, 4)) << "stops just short of red";
 }
 
-// The parts lie at fixed offsets from the caption's height h.
-TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidth)
+// The parts lie at fixed offsets from the caption's height h. The control,
+// its box and its scroll bar carry names, never painted.
+TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidthAndNamesThem)
 {
     const CGdiObject<HFONT> font(::CreateFontA(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     Controls c({0, 100, 100}, font.Get());
@@ -45,67 +63,60 @@ TEST(ColorCtrlTest, PlacesItsPartsByTheParentsCaptionHeightAndTheWidth)
     EXPECT_TRUE(Same(RectInParent(c.Part(CColorCtrl::kColorBarId)), RECT{47, h + 37, 159, h + 50}));
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 0, 30), RGB(0, 0, 0)) << "the frame";
     EXPECT_EQ(PixelOf(c.control.GetSafeHwnd(), 205, 69), RGB(0, 0, 0));
+    for (HWND named : {c.control.GetSafeHwnd(), c.Part(CColorCtrl::kColorBoxId)})
+        EXPECT_EQ(TextOf(named), "Foreground Color: hue 0, saturation 100, brightness 100");
+    EXPECT_EQ(TextOf(c.Part(CColorCtrl::kScrollBarId)), "Foreground Color: hue 0");
 }
 
-TEST(ColorCtrlTest, ScrollCodesMoveOnlyTheHueStopAtTheEndsAndPostOnceEach)
+// Tab brings the focus to the sample box, with its cue, and on to the scroll
+// bar, whose keys arrive as scroll codes (arrows a line, Page Up and Page
+// Down a page, Home and End the ends); Shift+Tab goes back.
+TEST(ColorCtrlTest, ScrollCodesAndKeysMoveOnlyTheHueStopAtTheEndsAndPostOnceEach)
 {
     const struct {
         int start;
-        UINT code;
+        UINT input;  // a scroll code, or above SB_ENDSCROLL a key
         int thumb, expected;
     } cases[] = {
-        {0, SB_LINELEFT, 0, 0},         {100, SB_LINELEFT, 0, 98},        {358, SB_LINERIGHT, 0, 359},
-        {100, SB_LINERIGHT, 0, 102},    {5, SB_PAGELEFT, 0, 0},           {100, SB_PAGELEFT, 0, 90},
-        {355, SB_PAGERIGHT, 0, 359},    {100, SB_PAGERIGHT, 0, 110},      {100, SB_THUMBPOSITION, 7, 7},
-        {100, SB_THUMBTRACK, 120, 120}, {120, SB_THUMBTRACK, 121, 121},   {100, SB_LEFT, 0, 0},
-        {100, SB_RIGHT, 0, 359},        {100, SB_ENDSCROLL, 0, 100},
+        {0, VK_LEFT, 0, 0},             {100, VK_LEFT, 0, 98},            {358, VK_RIGHT, 0, 359},
+        {100, VK_DOWN, 0, 102},         {5, VK_PRIOR, 0, 0},              {100, SB_PAGELEFT, 0, 90},
+        {355, VK_NEXT, 0, 359},         {100, SB_PAGERIGHT, 0, 110},      {100, SB_THUMBPOSITION, 7, 7},
+        {100, SB_THUMBTRACK, 120, 120}, {120, SB_THUMBTRACK, 121, 121},   {100, VK_HOME, 0, 0},
+        {100, VK_END, 0, 359},          {100, SB_ENDSCROLL, 0, 100},
     };
     Controls c({0, 80, 90});
-    HWND scrollBar = c.Part(CColorCtrl::kScrollBarId);
+    HWND scrollBar = c.Part(CColorCtrl::kScrollBarId), box = c.Part(CColorCtrl::kColorBoxId);
+    c.host.tabOrder = c.control.GetTabStops();
+    Press(VK_TAB);
+    EXPECT_TRUE(::GetFocus() == box && ShowsFocusCue(box, 1, 1, c.BoxShows(), c.BoxShows()));
+    Press(VK_TAB);
+    EXPECT_TRUE(::GetFocus() == scrollBar && !ShowsFocusCue(box, 1, 1, c.BoxShows(), c.BoxShows()));
     for (const auto& test : cases) {
         c.color.hue = test.start;
         c.control.UpdateFromColor();  // the owner's change: the control follows and posts nothing
-        c.control.SendMessage(WM_HSCROLL, MAKEWPARAM(test.code, test.thumb), reinterpret_cast<LPARAM>(scrollBar));
-        EXPECT_EQ(::GetScrollPos(scrollBar, SB_CTL), test.expected) << "code " << test.code << " from " << test.start;
+        if (test.input > SB_ENDSCROLL)
+            Press(test.input);
+        else
+            c.control.SendMessage(WM_HSCROLL, MAKEWPARAM(test.input, test.thumb), reinterpret_cast<LPARAM>(scrollBar));
+        EXPECT_EQ(::GetScrollPos(scrollBar, SB_CTL), test.expected) << test.input << " from " << test.start;
         EXPECT_EQ(c.color, (HsbColor{test.expected, 80, 90}));
         EXPECT_EQ(c.BoxShows(), HsbToColorRef(c.color)) << "redrawn before the queue is handled";
-        EXPECT_EQ(c.Posted(), test.code == SB_ENDSCROLL ? Senders{} : Senders{&c.control});
+        EXPECT_EQ(c.Posted(), test.input == SB_ENDSCROLL ? Senders{} : Senders{&c.control});
+        EXPECT_EQ(TextOf(box), "Foreground Color: hue " + std::to_string(test.expected) + ", saturation 80, brightness 90");
     }
+    c.host.SendMessage(WM_NEXTDLGCTL, TRUE, FALSE);
+    EXPECT_EQ(::GetFocus(), box);
 }
 
-// A device-independent bitmap of a given depth in a memory context. 8 bits
-// get a table of 256 assorted colours that no field colour hits exactly.
-struct Canvas {
-    Canvas(int width, int height, WORD depth)
-        : bitmap(Create(width, height, depth)), selection(dc.Get(), bitmap.Get())
-    {
-    }
-    static HBITMAP Create(int width, int height, WORD depth)
-    {
-        struct {
-            BITMAPINFOHEADER header;
-            RGBQUAD colors[256];
-        } info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, depth, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        for (int i = 0; i < 256; ++i)
-            info.colors[i] = RGBQUAD{BYTE((i & 3) * 85), BYTE(((i >> 2) & 7) * 36), BYTE((i >> 5) * 36), 0};
-        void* bits = nullptr;
-        return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
-    COLORREF PixelAt(int x, int y) const { return ::GetPixel(dc.Get(), x, y); }
-
-    CMemoryDC dc{nullptr};
-    CBitmap bitmap;
-    CSelection selection;
-};
-
 // One painter for every case, so that a field kept from the case before
-// would show.
-TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWay)
+// would show; hues at the ends of the conversion's sectors. 24 bits keep the
+// rows of the field's buffer way; 32 and 16 bits show its per-pixel colours
+// (as 16 bits show them); 8 bits the nearest palette entry. The time bar's
+// one buffer shows what a brush per column does.
+TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWayAndTheTimeBarOfOneBrushPerColumn)
 {
-    // 24 bits keep the rows of their buffer way; 32 and 16 bits show the
-    // per-pixel colours (as 16 bits show them); 8 bits the nearest palette entry.
     CFieldPainter painter;
-    for (int hue : {0, 200, 359}) {
+    for (int hue : {0, 59, 60, 61, 180, 200, 299, 359}) {
         for (SIZE size : {SIZE{80, 60}, SIZE{31, 17}}) {
             for (WORD depth : {32, 24, 16, 8}) {
                 const FieldRows rows = depth == 24 ? FieldRows::kBottomIsBlack : FieldRows::kTopIsFull;
@@ -116,7 +127,7 @@ TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWay)
                     for (int x = 0; x < size.cx; ++x) {
                         // What the canvas makes of the exact colour, set in place of the painted pixel.
                         const COLORREF painted = canvas.PixelAt(x, y);
-                        ::SetPixel(canvas.dc.Get(), x, y, FieldColor(FieldHue(hue), x, y, size.cx, size.cy, rows));
+                        ::SetPixel(canvas.dc.Get(), x, y, Literal(hue, x, y, size, rows));
                         mismatches += canvas.PixelAt(x, y) != painted;
                     }
                 }
@@ -124,21 +135,70 @@ TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWay)
             }
         }
     }
+    const CTimeBlend blend({0, 100, 100}, {215, 60, 40}, 208);
+    for (WORD depth : {32, 24, 16}) {  // a palette display matches each brush to its palette
+        const Canvas perColumn(208, 10, depth), oneBuffer(208, 10, depth);
+        CTimeBar::Paint(perColumn.dc.Get(), blend, 10, CTimeBar::Painting::kPerColumn);
+        CTimeBar::Paint(oneBuffer.dc.Get(), blend, 10, CTimeBar::Painting::kOneBuffer);
+        int mismatches = 0;
+        for (int x = 0; x < 208; ++x)
+            mismatches += perColumn.PixelAt(x, 9) != oneBuffer.PixelAt(x, 9);
+        EXPECT_EQ(mismatches, 0) << "time bar, " << depth << " bits";
+    }
+    HostWindow host;
+    CTimeCtrl control;
+    ASSERT_TRUE(CreateChild(control, host, RECT{0, 0, 238, 60}, 4098));
+    HWND bar = control.GetDlgItem(CTimeCtrl::kTimeBarId);
+    ::UpdateWindow(bar);
+    EXPECT_EQ(PixelOf(bar, 100, 4), ::GetSysColor(COLOR_BTNFACE)) << "a time bar without colours";
 }
 
-TEST(ColorPickerTest, AClickPicksTruncatedAndTheMarkerShowsThePickUnderTheCrossHair)
+// Clicks truncate; keys step within 0 to 100 (Page Up and Page Down move the
+// brightness by 10, Home and End take the saturation to the ends); each pick
+// posts once, renames the field and moves the marker. Only Tab brings the
+// focus and its cue to the field; the window's UI state hides and shows the cue.
+TEST(ColorPickerTest, ClicksAndKeysPickPostOnceAndTheMarkerFollowsAndOnlyTabFocuses)
 {
     const struct {
+        UINT key;  // 0: a click at x, y
         int x, y, saturation, brightness;
-    } cases[] = {{0, 0, 0, 100}, {79, 79, 98, 2}, {79, 0, 98, 100}, {0, 79, 0, 2}, {40, 20, 50, 75}};
+    } cases[] = {
+        {0, 0, 0, 0, 100},        {0, 79, 79, 98, 2},       {0, 79, 0, 98, 100},       {0, 0, 79, 0, 2},
+        {0, 40, 20, 50, 75},      {VK_NEXT, 0, 0, 50, 65},  {VK_LEFT, 0, 0, 49, 65},   {VK_RIGHT, 0, 0, 50, 65},
+        {VK_UP, 0, 0, 50, 66},    {VK_DOWN, 0, 0, 50, 65},  {VK_PRIOR, 0, 0, 50, 75},  {VK_PRIOR, 0, 0, 50, 85},
+        {VK_PRIOR, 0, 0, 50, 95}, {VK_PRIOR, 0, 0, 50, 100}, {VK_UP, 0, 0, 50, 100},   {VK_HOME, 0, 0, 0, 100},
+        {VK_LEFT, 0, 0, 0, 100},  {VK_END, 0, 0, 100, 100}, {VK_RIGHT, 0, 0, 100, 100},
+    };
     Controls c({77, 33, 44});
+    c.host.tabOrder = {c.Part(CColorCtrl::kScrollBarId), c.Field()};
     for (const auto& test : cases) {
-        SendMouse(c.Field(), WM_LBUTTONDOWN, test.x, test.y);
-        SendMouse(c.Field(), WM_LBUTTONUP, test.x, test.y);
-        EXPECT_EQ(c.color, (HsbColor{77, test.saturation, test.brightness})) << test.x << "," << test.y;
+        if (test.key) {
+            Press(test.key);
+        } else {
+            SendMouse(c.Field(), WM_LBUTTONDOWN, test.x, test.y);
+            SendMouse(c.Field(), WM_LBUTTONUP, test.x, test.y);
+        }
+        EXPECT_EQ(c.color, (HsbColor{77, test.saturation, test.brightness})) << test.key << " " << test.x << "," << test.y;
         EXPECT_EQ(c.Posted(), Senders{&c.field});
+        EXPECT_EQ(TextOf(c.Field()), "saturation " + std::to_string(test.saturation) + ", brightness " + std::to_string(test.brightness));
+        if (test.key == VK_NEXT) {
+            EXPECT_TRUE(Same(c.MarkerDrawn(), RECT{38, 26, 44, 32})) << "the marker follows, the cue hidden";
+        }
+        if (test.key || test.x != 40)
+            continue;
+        // The last click: the marker under the cross-hair, and neither focus nor cue.
+        EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75));
+        EXPECT_NE(::GetFocus(), c.Field());
+        Press(VK_TAB);
+        Press(VK_TAB);
+        EXPECT_TRUE(::GetFocus() == c.Field() && c.FieldCue());
+        ::SendMessageA(c.Field(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
     }
-    EXPECT_TRUE(Same(c.MarkerDrawn(), kMarkerAt50And75));
+    ::SendMessageA(c.Field(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_TRUE(c.FieldCue());
+    c.color = {77, INT_MAX, INT_MIN};  // hand-edited: brought into range first
+    Press(VK_DOWN);
+    EXPECT_EQ(c.color, (HsbColor{77, 100, 0}));
     ::SetCursor(nullptr);
     EXPECT_TRUE(::SendMessageA(c.Field(), WM_SETCURSOR, reinterpret_cast<WPARAM>(c.Field()),
                                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));

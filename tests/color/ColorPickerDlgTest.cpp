@@ -23,42 +23,36 @@ namespace {
 
 const char kCaption[] = "Color Picker";
 
-// The dark pixels of an area, cropped to their bounds, one text row per pixel row.
+// The dark pixels of an area, one text row per pixel row.
 std::string Ink(HDC dc, const RECT& area)
 {
     std::string rows;
-    RECT bounds = {};
-    for (int y = area.top; y < area.bottom; ++y) {
+    for (int y = area.top; y < area.bottom; ++y, rows += '\n') {
         for (int x = area.left; x < area.right; ++x) {
             const COLORREF color = ::GetPixel(dc, x, y);
-            const bool dark = GetRValue(color) + GetGValue(color) + GetBValue(color) < 3 * 128;
-            rows += dark ? '#' : '.';
-            const RECT pixel = {x, y, x + 1, y + 1};
-            if (dark)
-                ::UnionRect(&bounds, &bounds, &pixel);
+            rows += GetRValue(color) + GetGValue(color) + GetBValue(color) < 3 * 128 ? '#' : '.';
         }
     }
-    std::string cropped;
-    const int width = area.right - area.left;
-    for (int y = bounds.top; y < bounds.bottom; ++y)
-        cropped += rows.substr((y - area.top) * width + bounds.left - area.left, bounds.right - bounds.left) + "\n";
-    return cropped;
+    return rows;
 }
 
-// What a text looks like in a font, black on white.
-std::string InkOfText(HFONT font, const std::string& text)
+// A text drawn black on white where a colour control draws its caption.
+std::string InkOfCaption(HFONT font, const std::string& text, const RECT& area)
 {
     const CClientDC screen(nullptr);
     const CMemoryDC dc(screen.Get());
-    const CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), 300, 40));
+    const CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), area.right, area.bottom));
     const CSelection selectedBitmap(dc.Get(), bitmap.Get());
     const CSelection selectedFont(dc.Get(), font);
-    const RECT area = {0, 0, 300, 40};
-    ::FillRect(dc.Get(), &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::TextOutA(dc.Get(), 4, 4, text.c_str(), static_cast<int>(text.size()));
+    ::PatBlt(dc.Get(), 0, 0, area.right, area.bottom, WHITENESS);
+    ::TextOutA(dc.Get(), 5, 6, text.c_str(), static_cast<int>(text.size()));
     return Ink(dc.Get(), area);
 }
 
+// Opened from a sample box by a double-click, Enter or Space, and then worked
+// with the keyboard: Tab goes as the dialog is seen (OK, Cancel, the hue, the
+// field, never the box inside), the keys move hue and field, Enter or Escape
+// closes it.
 TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPostsOnceCancelLeaves)
 {
     // In German, so that the texts shown can only have come from the catalogue.
@@ -70,13 +64,14 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
     });
     const std::string caption = GetTextString(DLG_COLORPICKER_CAPTION);
     ASSERT_NE(caption, kCaption) << "a translated catalogue";
-    const HsbColor start = {300, 40, 90}, picked = {20, 0, 100};
-    for (int button : {IDOK, IDCANCEL}) {
+    const HsbColor start = {300, 40, 90}, picked = {290, 0, 90};
+    const std::pair<UINT, int> cases[] = {{WM_LBUTTONDBLCLK, IDOK}, {VK_RETURN, IDCANCEL}, {VK_SPACE, IDOK}};
+    for (const auto& [open, button] : cases) {
         Controls page(start);  // a colour control as on the Color Settings page
         ::SetActiveWindow(page.host.GetSafeHwnd());
         HWND owner = nullptr;
         ModalAnswerer answerer;
-        answerer.Then(WindowWithCaption(caption), [&](HWND hwnd) {
+        answerer.Then(WindowWithCaption(caption), [&, button = button](HWND hwnd) {
             owner = ::GetWindow(hwnd, GW_OWNER);
             HWND control = ::GetDlgItem(hwnd, CColorPickerDlg::kColorCtrlId);
             HWND field = ::GetDlgItem(hwnd, CColorPickerDlg::kPickerId);
@@ -94,17 +89,21 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
                 const ColorRef color = FieldColor(FieldHue(fieldHue), x, y, client.right, client.bottom, FieldRows::kTopIsFull);
                 return WaitUntil([&] { return PixelOf(field, x, y) == color; });
             };
+            const auto tabTo = [&](HWND next) {
+                PressKey(hwnd, VK_TAB);
+                return WaitUntil([&] { return FocusOf(hwnd) == next; });
+            };
             EXPECT_EQ(DialogItemText(hwnd, IDOK), GetTextString(DLG_OK_BUTTON));
             EXPECT_EQ(DialogItemText(hwnd, IDCANCEL), GetTextString(DLG_CANCEL_BUTTON));
-            // The control's caption, drawn left of its box and above its scroll bar.
+            // The control's caption, drawn left of its box and above its scroll bar, and its name.
             const HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
             const std::string label = GetTextString(TXT_COLOR) + GetTextString(TXT_COLON);
-            const std::string expected = InkOfText(font, label);
             const RECT captionArea = {1, 1, RectInParent(box).left, RectInParent(scrollBar).top};
+            const std::string expected = InkOfCaption(font, label, captionArea);
             std::string drawn;
             EXPECT_TRUE(WaitUntil([&] { return (drawn = Ink(CClientDC(control).Get(), captionArea)) == expected; }))
                 << label << ":\n" << drawn;
-            EXPECT_NE(expected, InkOfText(font, "Color:"));
+            EXPECT_NE(expected, InkOfCaption(font, "Color:", captionArea));
             const std::pair<HWND, int> placed[] = {{control, IDC_COLORPICKER_HUE_FRAME},
                                                    {field, IDC_COLORPICKER_FIELD_FRAME}};
             for (const auto& [part, placeholder] : placed) {
@@ -114,23 +113,35 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
             }
             EXPECT_EQ(hue(), 300) << "opens at the box's colour";
             EXPECT_TRUE(fieldComesToShow(300));
-            ::SendMessageA(control, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), reinterpret_cast<LPARAM>(scrollBar));
-            EXPECT_TRUE(fieldComesToShow(20)) << "recoloured live";
-            EXPECT_TRUE(boxComesToShow(HsbColor{20, 40, 90}));
-            SendMouse(field, WM_LBUTTONDOWN, 0, 0);
-            SendMouse(field, WM_LBUTTONUP, 0, 0);
+            EXPECT_TRUE(tabTo(::GetDlgItem(hwnd, IDCANCEL)) && tabTo(scrollBar));
+            PressKey(hwnd, VK_PRIOR);
+            EXPECT_TRUE(fieldComesToShow(290)) << "recoloured live";
+            EXPECT_TRUE(boxComesToShow(HsbColor{290, 40, 90}));
+            EXPECT_TRUE(tabTo(field));
+            PressKey(hwnd, VK_HOME);
             EXPECT_TRUE(boxComesToShow(picked));
-            EXPECT_EQ(hue(), 20) << "a pick leaves the hue";
+            EXPECT_EQ(hue(), 290) << "a pick leaves the hue";
+            EXPECT_EQ(TextOf(control), label + " hue 290, saturation 0, brightness 90");
+            EXPECT_EQ(TextOf(field), label + " saturation 0, brightness 90");
             // A picker opened from the picker would hold the message until
             // closed: it is closed then (the newest window on top).
-            DWORD_PTR ignored = 0;
-            if (!::SendMessageTimeoutA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0, SMTO_NORMAL, 3000, &ignored)) {
-                ADD_FAILURE() << "a picker opened from the picker's own sample box";
-                PressButton(::FindWindowA(nullptr, caption.c_str()), IDCANCEL);
+            for (const auto& [message, key] : {std::pair{WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_KEYDOWN, VK_RETURN}}) {
+                DWORD_PTR ignored = 0;
+                if (!::SendMessageTimeoutA(box, message, key, 0, SMTO_NORMAL, 3000, &ignored)) {
+                    ADD_FAILURE() << "a picker opened from the picker's own sample box by " << message;
+                    PressButton(::FindWindowA(nullptr, caption.c_str()), IDCANCEL);
+                }
             }
-            PressButton(hwnd, button);
+            EXPECT_TRUE(tabTo(::GetDlgItem(hwnd, IDOK))) << "round to the start";
+            PressKey(hwnd, button == IDOK ? VK_RETURN : VK_ESCAPE);
         });
-        ::SendMessageA(page.Part(CColorCtrl::kColorBoxId), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        if (open == WM_LBUTTONDBLCLK) {
+            ::SendMessageA(page.Part(CColorCtrl::kColorBoxId), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        } else {
+            page.host.tabOrder = page.control.GetTabStops();
+            Press(VK_TAB);
+            Press(open);
+        }
         EXPECT_TRUE(answerer.Wait());
         EXPECT_EQ(owner, page.host.GetSafeHwnd()) << "owned by the active window";
         EXPECT_EQ(page.color, button == IDOK ? picked : start);

@@ -1,59 +1,82 @@
-// Windows for the colour tests: a top-level host that records the
-// WM_COLOR_CHANGED it receives, a colour control and a field on one, and
-// reading back what a window shows.
+// Windows for the colour tests: a dialog that hosts the controls under test,
+// records the WM_COLOR_CHANGED it receives and tabs along the test's order; a
+// colour control and a field on one; canvases of any depth; what a window shows.
 #pragma once
 
 #include "color/ColorChanged.h"
 #include "color/ColorCtrl.h"
 #include "color/ColorField.h"
 #include "color/ColorPicker.h"
+#include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
-#include "framework/Wnd.h"
 #include "model/ColorConversions.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace colortest {
 
-// Handles what is queued for this thread (posted WM_COLOR_CHANGED, paints).
+// Handles what is queued for this thread (posted messages, paints), keys as
+// a dialog's message loop takes them.
 inline void PumpMessages()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!::IsDialogMessageA(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
 }
 
-// A visible top-level window, 500 x 200, that parents the controls under
-// test, answers WM_GETFONT with the font it is given, and records the
-// senders of WM_COLOR_CHANGED.
-class HostWindow : public CWnd {
+// A key pressed where this thread has the focus.
+inline void Press(UINT key)
+{
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
+    PumpMessages();
+}
+
+// A visible modeless dialog, 500 x 200, that parents the controls under test,
+// answers WM_GETFONT with the font it is given, records the senders of
+// WM_COLOR_CHANGED and lets Tab visit tabOrder.
+class HostWindow : public CDialog {
 public:
     explicit HostWindow(HFONT font = nullptr)
-        : m_font(font)
+        : CDialog(0), m_font(font)
     {
-        Create(DefaultClassName(), "Colour test host", WS_POPUP | WS_VISIBLE, RECT{40, 40, 540, 240},
-               static_cast<HWND>(nullptr), 0);
+        // A template of the style alone: no items, menu, class or title.
+        alignas(4) const WORD popup[12] = {LOWORD(WS_POPUP | WS_VISIBLE), HIWORD(WS_POPUP | WS_VISIBLE)};
+        ::CreateDialogIndirectParamA(nullptr, reinterpret_cast<const DLGTEMPLATE*>(popup), nullptr, &Start,
+                                     reinterpret_cast<LPARAM>(this));
+        ::SetWindowPos(m_hWnd, nullptr, 40, 40, 500, 200, SWP_NOZORDER);
         PumpMessages();
     }
 
     std::vector<CWnd*> colorChanges;
+    std::vector<HWND> tabOrder;
 
 protected:
+    std::vector<HWND> TabOrder() const override { return tabOrder; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_GETFONT)
             return reinterpret_cast<LRESULT>(m_font);
         if (message != WM_COLOR_CHANGED)
-            return CWnd::OnMessage(message, wParam, lParam);
+            return CDialog::OnMessage(message, wParam, lParam);
         colorChanges.push_back(lParam == 0 ? ColorChangedSender(wParam) : nullptr);
         return 0;
     }
 
 private:
+    static INT_PTR CALLBACK Start(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
+    {
+        return message == WM_INITDIALOG ? reinterpret_cast<HostWindow*>(lParam)->StartDialog(hwnd) : FALSE;
+    }
+
     HFONT m_font;
 };
 
@@ -72,15 +95,16 @@ inline bool WaitUntil(const std::function<bool()>& condition)
 }
 
 // What a window shows at a point of its client area.
-inline COLORREF PixelOf(HWND hwnd, int x, int y)
+inline COLORREF PixelOf(HWND hwnd, int x, int y) { return ::GetPixel(CClientDC(hwnd).Get(), x, y); }
+
+// Whether the dotted line of a focus rectangle lies over two pixels of a row
+// that would show the colours at and next.
+inline bool ShowsFocusCue(HWND hwnd, int x, int y, COLORREF at, COLORREF next)
 {
-    return ::GetPixel(CClientDC(hwnd).Get(), x, y);
+    return PixelOf(hwnd, x, y) != at || PixelOf(hwnd, x + 1, y) != next;
 }
 
-inline bool Same(const RECT& a, const RECT& b)
-{
-    return ::EqualRect(&a, &b) != FALSE;
-}
+inline bool Same(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 // A child window's rectangle in its parent's client coordinates.
 inline RECT RectInParent(HWND child)
@@ -116,6 +140,9 @@ struct Controls {
     HWND Part(UINT id) const { return control.GetDlgItem(id); }
     HWND Field() const { return field.GetSafeHwnd(); }
     COLORREF BoxShows() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 5, 5); }
+    COLORREF FieldAt(int x, int y) const { return FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull); }
+    // The field's focus cue along its top row.
+    bool FieldCue() const { return ShowsFocusCue(Field(), 0, 0, FieldAt(0, 0), FieldAt(1, 0)); }
     // The WM_COLOR_CHANGED posted since the last look.
     Senders Posted()
     {
@@ -129,7 +156,7 @@ struct Controls {
         for (int y = 0; y < kField; ++y) {
             for (int x = 0; x < kField; ++x) {
                 const COLORREF shown = PixelOf(Field(), x, y);
-                if (shown == FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull))
+                if (shown == FieldAt(x, y))
                     continue;
                 EXPECT_EQ(shown, RGB(255, 255, 255)) << "at " << x << "," << y;
                 const RECT pixel = {x, y, x + 1, y + 1};
@@ -150,6 +177,31 @@ struct Controls {
     HostWindow host;
     CColorCtrl control;
     CColorPicker field;
+};
+
+// A device-independent bitmap of a given depth in a memory context. 8 bits
+// get a table of 256 assorted colours that no field colour hits exactly.
+struct Canvas {
+    Canvas(int width, int height, WORD depth)
+        : bitmap(Create(width, height, depth)), selection(dc.Get(), bitmap.Get())
+    {
+    }
+    static HBITMAP Create(int width, int height, WORD depth)
+    {
+        struct {
+            BITMAPINFOHEADER header;
+            RGBQUAD colors[256];
+        } info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, depth, BI_RGB, 0, 0, 0, 0, 0}, {}};
+        for (int i = 0; i < 256; ++i)
+            info.colors[i] = RGBQUAD{BYTE((i & 3) * 85), BYTE(((i >> 2) & 7) * 36), BYTE((i >> 5) * 36), 0};
+        void* bits = nullptr;
+        return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    }
+    COLORREF PixelAt(int x, int y) const { return ::GetPixel(dc.Get(), x, y); }
+
+    CMemoryDC dc{nullptr};
+    CBitmap bitmap;
+    CSelection selection;
 };
 
 } // namespace colortest

@@ -28,9 +28,7 @@ std::string Shape(HBITMAP bitmap)
     DIBSECTION dib = {};
     if (::GetObjectA(bitmap, sizeof(dib), &dib) != sizeof(dib))
         return "none";
-    const BITMAP& shape = dib.dsBm;
-    return std::to_string(shape.bmWidth) + "x" + std::to_string(shape.bmHeight) + "x"
-           + std::to_string(shape.bmBitsPixel);
+    return std::to_string(dib.dsBm.bmWidth) + "x" + std::to_string(dib.dsBm.bmHeight) + "x" + std::to_string(dib.dsBm.bmBitsPixel);
 }
 
 // Theme folders of the test's own under the temporary folder, removed after it.
@@ -91,13 +89,11 @@ TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadRe
     EXPECT_EQ(Shape(loaded.back()), "none") << "released with the window object";
     // The buffers' sizes as the library is told them.
     const std::vector<std::string> calls = ThemeLibraryCalls();
-    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"})
-        << "only for the unnamed theme";
+    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"}) << "only for the unnamed theme";
     std::vector<std::string> pictures(10, "RmGetPreviewBitmap(\"Standard Theme\", 256, 0)");
     pictures[3] = "RmGetPreviewBitmap(null, 256, 0)";
     EXPECT_EQ(CallsTo(calls, "RmGetPreviewBitmap"), pictures);
-    EXPECT_EQ(CallsTo(calls, "RmGetThemePath"),
-              std::vector<std::string>(10, "RmGetThemePath(\"Standard Theme\", 260)"));
+    EXPECT_EQ(CallsTo(calls, "RmGetThemePath"), std::vector<std::string>(10, "RmGetThemePath(\"Standard Theme\", 260)"));
 }
 
 TEST_F(ThemePreviewWndTest, ShippedThemesGetTheModulesPictureUnknownOnesAndNamesLeavingTheFolderNone)

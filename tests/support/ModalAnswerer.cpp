@@ -127,6 +127,21 @@ std::string TextOf(HWND hwnd)
     return text;
 }
 
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void PressKey(HWND window, UINT key)
+{
+    HWND focus = FocusOf(window);
+    ::PostMessageA(focus, WM_KEYDOWN, key, 1);
+    ::PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
 std::vector<std::string> SheetTabTexts(HWND sheet)
 {
     HWND tab = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));

@@ -57,6 +57,11 @@ inline void PressButton(HWND dialog, int id)
 {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
+// The window with the keyboard focus in window's thread.
+HWND FocusOf(HWND window);
+// A key pressed and released where window's thread has the focus (posted, so
+// that the dialog manager sees it as it sees the keyboard's).
+void PressKey(HWND window, UINT key);
 // Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
 inline void PressSheetButton(HWND sheet, int button) { ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 // The titles of a property sheet's tabs, in order.
