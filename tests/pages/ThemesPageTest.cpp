@@ -122,9 +122,12 @@ struct Page {
             texts[i].assign(text, ::SendMessageA(Item(id), id == kList ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)));
         return texts;
     }
-    bool Shows(const Texts& entries, int chosen, const std::string& name) const { return Entries() == entries && Chosen() == chosen && Text(kName) == name; }
+    bool Shows(const Texts& entries, int chosen, const std::string& name) const
+    {
+        return Entries() == entries && Chosen() == chosen && Text(kName) == name;
+    }
     // What a control tells the page when the user clicks or picks in it.
-    void Command(int id, UINT code = BN_CLICKED) const { ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
+    void Command(int id, UINT code) const { ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
     // A click that opens a modal window: posted, so that the answerer goes on.
     void Click(int id) const { ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id))); }
     void Pick(int entry) const { ::SendMessageA(Item(kList), LB_SETCURSEL, entry, 0), Command(kList, LBN_SELCHANGE); }
@@ -161,7 +164,8 @@ struct Answer {
 ModalAnswerer::Match Box(const std::string& text, int defaultButton, bool icon = true, const char* caption = "Qor GUI Settings")
 {
     return [=](HWND box) {
-        return MessageBoxWithText(text)(box) && TextOf(box) == caption && (::SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0) != 0) == icon
+        return MessageBoxWithText(text)(box) && TextOf(box) == caption
+               && (::SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0) != 0) == icon
                && (::GetWindowLongA(::GetDlgItem(box, defaultButton), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     };
 }
@@ -250,7 +254,6 @@ TEST_F(ThemesPageTest, SettingsSortedWithoutTheCustomSettingNameInItsThreeStates
             EXPECT_TRUE(page.Hue(kColor) == c.fore && page.Hue(kBackground) == c.back);
             page.MoveHue(kColor, c.moveTo);
             EXPECT_EQ(page.Hue(kBackground), c.linked);
-            EXPECT_TRUE(page.Text(kName) == "Custom, Derived From " + page.Entries()[c.entry] && page.Chosen() == LB_ERR);
         }
         page.Command(kLink, BN_CLICKED);
         EXPECT_EQ(::SendMessageA(page.Item(kLink), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -404,10 +407,8 @@ TEST_F(ThemesPageTest, OpensOnManySettingsOverlongNamesNoThemesKeyAndAFailingRel
 const char kAskDelete[] = "Do you want to delete this color setting?", kInvalidName[] = "Enter a valid name.";
 const char kAskRestore[] = "This will restore the original default settings.\nSettings you have created will not be affected.";
 
-// Save As refuses blank names and backslashes, overwrites a setting in any letter case, stores one under a key
-// that existed unlisted, gives the manager a new one, stores before it lists; Delete asks, fails where the key
-// cannot go, selects the neighbour or the custom setting; Restore brings back the shipped values beside the
-// user's own, applies and leaves only Close, and without any setting shows the custom one.
+// Save As: blank and backslash refused, any letter case overwritten, an unlisted key, stored before listed; Delete:
+// asked, failing, the neighbour or the custom setting next; Restore: shipped values beside the user's own, Close only.
 TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
 {
     UseLark("Alpha");
@@ -464,34 +465,34 @@ TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
     });
 }
 
-// The schedule's controls come and go with the switch; End edits and previews the end pair; the time
-// dialog's times reach the buttons and the stored setting, "Set As Default" the theme.
+// The schedule's controls come and go with the switch, End edits the end pair, the time dialog sets the day's ends.
 TEST_F(ThemesPageTest, ScheduleSwitchEndPairAndDayTimesFromTheTimeDialog)
 {
     UseLark("Noon");
     StoreSetting("Noon", 0, 0, kLark, Palette("ff0000", "0000ff"), "default");
     StoreSetting("Early", 0, 0, kLark, Palette("ff0000", "0000ff"), "Day;09:30");
     // The schedule's buttons and lists, the painted "Adjust" left of End and "Shift Colors By" left of the "Day" list; the pair edited.
-    const auto shows = [](const Page& page, bool on, int hue, const char* fore, const char* back) {
+    const auto shows = [](const Page& page, bool on, bool endPair) {
         const RECT end = InPage(page.Item(kEnd)), day = InPage(page.Item(kShiftBy));
-        bool same = page.ShowsText({end.left - 130, end.top, end.left - 60, end.bottom}) == on && page.Hue(kColor) == hue
+        const std::string colors = endPair ? Palette("00ff00", "ffffff", ",") : Palette("ff0000", "0000ff", ",");
+        bool same = page.ShowsText({end.left - 130, end.top, end.left - 60, end.bottom}) == on && page.Hue(kColor) == (endPair ? 120 : 0)
                     && page.ShowsText({day.left - 108, day.top, day.left, day.top + 20}) == on
-                    && LastCall("RmApplyColorsForPreview") == "RmApplyColorsForPreview(" + Palette(fore, back, ",") + ")";
+                    && LastCall("RmApplyColorsForPreview") == "RmApplyColorsForPreview(" + colors + ")";
         for (int id : {kStart, kEnd, kShiftBy, kDayStart, kDayEnd})
             same = same && (::IsWindowVisible(page.Item(id)) != FALSE) == on;
         return same;
     };
     OnColorPage([&](const Page& page) {
-        EXPECT_TRUE(shows(page, false, 0, "ff0000", "0000ff"));
-        const struct { int click; bool on; int hue; const char *fore, *back; } clicks[] = {
-            {kActivate, true, 0, "ff0000", "0000ff"}, {kEnd, true, 120, "00ff00", "ffffff"}, {kStart, true, 0, "ff0000", "0000ff"},
-            {kEnd, true, 120, "00ff00", "ffffff"}, {kActivate, false, 0, "ff0000", "0000ff"}};  // off: back to Start
+        EXPECT_TRUE(shows(page, false, false));
+        const struct { int click; bool on, endPair; } clicks[] = {{kActivate, true, false}, {kEnd, true, true}, {kStart, true, false},
+                                                                  {kEnd, true, true}, {kActivate, false, false}};  // off: back to Start
         for (const auto& c : clicks) {
-            page.Command(c.click);
-            EXPECT_TRUE(shows(page, c.on, c.hue, c.fore, c.back)) << c.click;
+            page.Command(c.click, BN_CLICKED);
+            EXPECT_TRUE(shows(page, c.on, c.endPair)) << c.click;
         }
-        EXPECT_TRUE(page.Text(kName) == "Custom, Derived From Noon" && ::SendMessageA(page.Item(kStart), BM_GETCHECK, 0, 0) == BST_CHECKED);
-        page.Command(kActivate), page.Click(kDayEnd);
+        EXPECT_TRUE(page.Text(kName) == "Custom, Derived From Noon" && page.Chosen() == LB_ERR
+                    && ::SendMessageA(page.Item(kStart), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        page.Command(kActivate, BN_CLICKED), page.Click(kDayEnd);
     }, {
         {Showing(211, "18:00"), {{kCustomTime, nullptr}, {kTimeEdit, "18:30"}}, IDOK, [](const Page& page) {
              ::SendMessageA(page.sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
