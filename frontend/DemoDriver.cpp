@@ -7,6 +7,8 @@
 //   qordrive click <caption> <control id>      click a button of that window
 //   qordrive dblclick <caption> <control id>   double-click a control's middle
 //   qordrive close <caption>                   close the window
+//   qordrive type <caption> <control id> <text>  put the text into an edit
+//   qordrive move <caption> <x> <y>            move the window there
 //   qordrive choose <caption> <control id> <text>
 //                                              pick a combo or list box's entry
 //   qordrive hue <caption> <control id> <degrees>
@@ -122,7 +124,7 @@ int main(int argc, char** argv)
         argv += 2;
     }
     if (argc < 3) {
-        std::fputs("usage: qordrive wait|page|click|dblclick|close|choose|hue <caption> [argument]\n"
+        std::fputs("usage: qordrive wait|page|click|dblclick|close|type|move|choose|hue <caption> [argument]\n"
                    "       qordrive menu <command id>\n", stderr);
         return 2;
     }
@@ -142,11 +144,15 @@ int main(int argc, char** argv)
         ::SendMessageA(window, PSM_SETCURSEL, static_cast<WPARAM>(argument), 0);
         return 0;
     }
+    if (command == "move" && argc > 4)
+        return ::SetWindowPos(window, nullptr, argument, std::atoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
     HWND control = argc > 3 ? FindControl(window, argument) : nullptr;
     if (!control)
         return Fail("no control " + std::to_string(argument));
     if (command == "click")
         return ::PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+    if (command == "type" && argc > 4)
+        return ::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
     if (command == "choose" && argc > 4) {
         // What a combo box or list box tells its parent when the user picks an entry.
         char className[32] = {};

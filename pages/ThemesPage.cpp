@@ -3,15 +3,20 @@
 #include "color/ColorChanged.h"
 #include "framework/GdiHandles.h"
 #include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
 #include "model/InstalledThemes.h"
 #include "model/Notification.h"
 #include "model/Schedule.h"
 #include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
+#include "pages/SaveDlg.h"
+#include "pages/TimeDayDlg.h"
 #include "resource.h"
 #include "services/Globals.h"
 #include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -100,6 +105,21 @@ void DrawLabel(HDC dc, const std::string& text, RECT rect, UINT alignment)
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | DT_VCENTER | alignment);
 }
 
+std::string Trimmed(const std::string& text)
+{
+    const char kBlanks[] = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// A backslash would address another key than the setting's own.
+bool IsStorableName(const std::string& name)
+{
+    return !name.empty() && name.find('\\') == std::string::npos;
+}
+
 } // namespace
 
 CThemesPage::CThemesPage()
@@ -110,6 +130,8 @@ CThemesPage::CThemesPage()
     , m_hsbBackStart(kInitialAnchor)
     , m_hsbForeEnd(kInitialAnchor)
     , m_hsbBackEnd(kInitialAnchor)
+    , m_strDayStart(kDefaultTimeText)
+    , m_strDayEnd(kDefaultTimeText)
 {
     SetTitle(GetTextString(DLG_THEMES_CAPTION));
     g_themeManager.m_bScheduleSuspended = true;
@@ -318,6 +340,7 @@ BOOL CThemesPage::OnSetActive()
 void CThemesPage::FillSettingsList(const CTheme* active)
 {
     m_lstSettings.ResetContent();
+    m_unlistedSettings.clear();
     for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
         CTheme* setting = g_themeManager.GetColorSetting(index);
         if (!setting)
@@ -373,13 +396,37 @@ BOOL CThemesPage::OnCommand(UINT id, UINT code, HWND control)
 {
     if (id == kSettingsListId && code == LBN_SELCHANGE)
         OnSelChangeSettings();
-    else if (id == kLinkId && code == BN_CLICKED)
-        OnLinkClicked();
     else if (id == IDC_THEMES_THEMES && code == CBN_SELENDOK)
         OnThemeSelEndOk();
-    else
+    else if (code != BN_CLICKED || !OnButtonClicked(id))
         return CPropertyPage::OnCommand(id, code, control);
     return TRUE;
+}
+
+bool CThemesPage::OnButtonClicked(UINT id)
+{
+    // Keyed by the ids as commands carry them: their low 16 bits.
+    static const struct {
+        UINT id;
+        void (CThemesPage::*handler)();
+    } kButtons[] = {
+        {kLinkId, &CThemesPage::OnLinkClicked},
+        {kSaveAsId, &CThemesPage::OnSaveAs},
+        {kDeleteId, &CThemesPage::OnDelete},
+        {LOWORD(kRestoreId), &CThemesPage::OnRestore},
+        {LOWORD(kActivateId), &CThemesPage::OnActivateTime},
+        {kStartId, &CThemesPage::OnStartClicked},
+        {LOWORD(kEndId), &CThemesPage::OnEndClicked},
+        {LOWORD(kDayStartId), &CThemesPage::OnDayStart},
+        {LOWORD(kDayEndId), &CThemesPage::OnDayEnd},
+    };
+    for (const auto& button : kButtons) {
+        if (button.id == id) {
+            (this->*button.handler)();
+            return true;
+        }
+    }
+    return false;
 }
 
 LRESULT CThemesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -401,10 +448,7 @@ void CThemesPage::SelectColorSetting(CTheme* setting, BOOL modified)
     SetCustomized(FALSE);
     m_pWorkSetting->Copy(*setting);
     ReadAnchors();
-    if (const auto times = SplitTimeSettings(m_pWorkSetting->GetTimeSettings(), GetTextString(TXT_SEMICOLON))) {
-        m_strDayStart = times->start;
-        m_strDayEnd = times->end;
-    }
+    SplitTimeSettings(m_pWorkSetting->GetTimeSettings(), m_strDayStart, m_strDayEnd);
     ShowTimeControls(m_pWorkSetting->m_bTimeActivated);
     const std::string name = m_pWorkSetting->GetName();
     m_stcSettingName.SetWindowText(name.empty() ? GetTextString(TXT_CUSTOM_THEME) : name);
@@ -572,6 +616,168 @@ void CThemesPage::SetEditEnd(BOOL end)
     m_ctlForeground.SetColor(end ? &m_hsbForeEnd : &m_hsbForeStart);
     m_ctlBackground.SetColor(end ? &m_hsbBackEnd : &m_hsbBackStart);
     RefreshPreview();
+}
+
+void CThemesPage::SplitTimeSettings(const std::string& timeSettings, std::string& start, std::string& end)
+{
+    if (const auto times = ::SplitTimeSettings(timeSettings, GetTextString(TXT_SEMICOLON))) {
+        start = times->start;
+        end = times->end;
+    }
+}
+
+std::string CThemesPage::BuildTimeSettings(const std::string& start, const std::string& end)
+{
+    const std::string separator = GetTextString(TXT_SEMICOLON);
+    return GetTextString(TXT_DAY) + separator + start + separator + end;
+}
+
+void CThemesPage::OnActivateTime()
+{
+    SetCustomized(TRUE);
+    ShowTimeControls(!m_pWorkSetting->m_bTimeActivated);
+}
+
+void CThemesPage::OnStartClicked()
+{
+    if (m_bEditEnd)
+        SetEditEnd(FALSE);
+}
+
+void CThemesPage::OnEndClicked()
+{
+    if (!m_bEditEnd)
+        SetEditEnd(TRUE);
+}
+
+void CThemesPage::OnDayStart()
+{
+    EditDayTime(TRUE, m_strDayStart);
+}
+
+void CThemesPage::OnDayEnd()
+{
+    EditDayTime(FALSE, m_strDayEnd);
+}
+
+void CThemesPage::EditDayTime(BOOL start, std::string& time)
+{
+    CTimeDayDlg dialog(start);
+    dialog.m_strTime = time;
+    if (dialog.DoModal() != IDOK)
+        return;
+    time = dialog.m_strTime.empty() ? kDefaultTimeText : dialog.m_strTime;
+    m_pWorkSetting->m_strTimeSettings = BuildTimeSettings(m_strDayStart, m_strDayEnd);
+    SetCustomized(TRUE);
+    RefreshPreview();
+}
+
+// --- Save As, Delete and Restore ------------------------------------------------
+
+int CThemesPage::AskUser(unsigned text, UINT type) const
+{
+    return ::MessageBoxA(m_hWnd, GetTextString(text).c_str(), GetTextString(TXT_THEME_CUST).c_str(), type);
+}
+
+std::string CThemesPage::AskSettingName() const
+{
+    CSaveDlg dialog;
+    dialog.m_strName = m_bCustomized ? m_strDerivedFrom : m_pWorkSetting->GetName();
+    while (dialog.DoModal() == IDOK) {
+        const std::string name = Trimmed(dialog.m_strName);
+        if (IsStorableName(name))
+            return name;
+        AfxMessageBox(GetTextString(ERR_NO_VALID_NAME), MB_OK);
+    }
+    return {};
+}
+
+void CThemesPage::OnSaveAs()
+{
+    const std::string name = AskSettingName();
+    if (name.empty())
+        return;
+    // The record to store: the working copy under the typed name, which
+    // nobody's protection keeps from being overwritten or deleted.
+    auto record = std::make_unique<CTheme>(*m_pWorkSetting);
+    record->m_strName = name;
+    record->m_bWriteProtected = false;
+    const int entry = m_lstSettings.FindStringExact(-1, name);
+    CTheme* saved = entry == LB_ERR ? SaveNewSetting(std::move(record)) : SaveOverListed(entry, *record);
+    if (saved)
+        SelectColorSetting(saved, TRUE);
+}
+
+CTheme* CThemesPage::SaveOverListed(int entry, const CTheme& record)
+{
+    // The same key in any letter case; the entry keeps its text.
+    auto* target = static_cast<CTheme*>(m_lstSettings.GetItemDataPtr(entry));
+    if (!target || !g_themeManager.SaveColorSetting(record))
+        return nullptr;
+    target->Copy(record);
+    m_lstSettings.SetCurSel(entry);
+    return target;
+}
+
+CTheme* CThemesPage::SaveNewSetting(std::unique_ptr<CTheme> record)
+{
+    CTheme* const saved = record.get();
+    if (!g_themeManager.SaveColorSetting(record))
+        return nullptr;
+    if (record)
+        m_unlistedSettings.push_back(std::move(record));
+    const int entry = m_lstSettings.AddString(saved->GetName());
+    if (entry >= 0) {
+        m_lstSettings.SetItemDataPtr(entry, saved);
+        m_lstSettings.SetCurSel(entry);
+    }
+    return saved;
+}
+
+void CThemesPage::ForgetUnlisted(const CTheme* setting)
+{
+    const auto found = std::find_if(m_unlistedSettings.begin(), m_unlistedSettings.end(),
+                                    [setting](const std::unique_ptr<CTheme>& own) { return own.get() == setting; });
+    if (found != m_unlistedSettings.end())
+        m_unlistedSettings.erase(found);
+}
+
+void CThemesPage::OnDelete()
+{
+    const int entry = m_lstSettings.GetCurSel();
+    if (entry == LB_ERR || AskUser(TXT_PROMPT_DELETE, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+        return;
+    if (!g_themeManager.DeleteColorSetting(m_pSelected, true)) {
+        AskUser(TXT_PROMPT_DELETE_FAILED, MB_OK);
+        return;
+    }
+    ForgetUnlisted(m_pSelected);
+    m_pSelected = nullptr;
+    m_lstSettings.DeleteString(entry);
+    if (m_lstSettings.GetCount() == 0) {
+        SelectColorSetting(m_pCustom, TRUE);
+        m_stcSettingName.SetWindowText("");
+        return;
+    }
+    const int neighbour = entry > 0 ? entry - 1 : 0;
+    m_lstSettings.SetCurSel(neighbour);
+    SelectColorSetting(static_cast<CTheme*>(m_lstSettings.GetItemDataPtr(neighbour)), TRUE);
+}
+
+void CThemesPage::OnRestore()
+{
+    if (AskUser(TXT_PROMPT_RESET, MB_OKCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDOK)
+        return;
+    // The reload drops the manager's records but leaves the store alone, so
+    // the user's own settings come back beside the shipped ones.
+    QorCopyRegKey(HKEY_LOCAL_MACHINE, settings::kThemesKey, HKEY_CURRENT_USER, settings::kThemesKey, "", "", 1);
+    g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, settings::kThemesKey);
+    // The custom setting when nothing else is active.
+    CTheme* const shown = g_themeManager.GetActiveColorSetting();
+    FillSettingsList(shown);
+    SelectColorSetting(shown, TRUE);
+    CancelToClose();
+    OnApply();
 }
 
 // --- applying ---------------------------------------------------------------

@@ -98,14 +98,46 @@ private:
     void OnSelChangeSettings();
     LRESULT OnColorChanged(WPARAM sender);
     void OnLinkClicked();
+    // The buttons and check boxes; false for a control that is none of them.
+    bool OnButtonClicked(UINT id);
+
+    // Save As, Delete and Restore.
+    void OnSaveAs();
+    void OnDelete();
+    void OnRestore();
+    // The trimmed name the user typed, asked again while it is no name a
+    // setting can be stored under; empty when the user cancelled.
+    std::string AskSettingName() const;
+    // Store first, then list and select: a setting that could not be stored
+    // gets no entry. Answer the stored setting, or null.
+    CTheme* SaveOverListed(int entry, const CTheme& record);
+    CTheme* SaveNewSetting(std::unique_ptr<CTheme> record);
+    void ForgetUnlisted(const CTheme* setting);
+    // A message box of the page with the sheet's caption.
+    int AskUser(unsigned text, UINT type) const;
 
     // The day schedule's controls.
     void ShowTimeControls(BOOL on);
     void SetEditEnd(BOOL end);
+    // Start and end as written in a time settings string; a string without
+    // the separator leaves both as they are.
+    static void SplitTimeSettings(const std::string& timeSettings, std::string& start, std::string& end);
+    static std::string BuildTimeSettings(const std::string& start, const std::string& end);
+    void OnActivateTime();
+    void OnStartClicked();
+    void OnEndClicked();
+    void OnDayStart();
+    void OnDayEnd();
+    // Runs the time dialog on one end of the day; time is m_strDayStart or m_strDayEnd.
+    void EditDayTime(BOOL start, std::string& time);
 
     std::unique_ptr<CTheme> m_pWorkSetting;
     CTheme* m_pSelected = nullptr;  // a setting of the manager's list, or its custom setting
     CTheme* m_pCustom;
+    // Settings saved under a key that existed without the manager listing
+    // them: the manager leaves them to the page, which keeps them while its
+    // list points at them.
+    std::vector<std::unique_ptr<CTheme>> m_unlistedSettings;
     HFONT m_hFont = nullptr;        // the sheet's
     BOOL m_bCustomized = FALSE;
     std::string m_strDerivedFrom;
@@ -114,6 +146,8 @@ private:
     HsbColor m_hsbForeEnd;
     HsbColor m_hsbBackEnd;
     std::string m_strThemeName;
+    // A setting without the separator in its time settings shows these as
+    // they were: the theme's default times at first.
     std::string m_strDayStart;
     std::string m_strDayEnd;
     LibraryColors m_mainColors = {};

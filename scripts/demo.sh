@@ -107,8 +107,74 @@ step_system_dialog() {
     shot 13-front-end-after-system-ok
 }
 
+# The Color Settings page's commands. Its message boxes and the time dialog
+# have the sheet's caption; above the sheet, they are the ones found.
+SETTINGS_KEY='HKCU\Software\Qor\General\Appearance\Themes\Standard Theme'
+
+# A window owned by the sheet stays black in Wine's X11 desktop while it lies
+# over the sheet: it is moved beside the sheet for its screenshot.
+shot_beside() {
+    sleep 1
+    drive move "$1" 610 24
+    shot "$2"
+}
+
+step_save_as() {
+    drive menu 200
+    drive wait "$SHEET" 30000
+    drive page "$SHEET" 1
+    drive choose "$SHEET" 4096 "Day And Dusk"
+    drive hue "$SHEET" 4098 200
+    drive click "$SHEET" 4103
+    drive wait "Save As ..."
+    shot_beside "Save As ..." 14-save-as-dialog  # proposes the name the colours were derived from
+    drive type "Save As ..." 205 "   "
+    drive click "Save As ..." 1
+    drive wait qorthmcust
+    shot_beside qorthmcust 15-save-as-no-valid-name
+    drive click qorthmcust 1
+    drive type "Save As ..." 205 "Dusk Walk"
+    drive click "Save As ..." 1
+    shot 16-saved-dusk-walk
+}
+
+step_delete() {
+    # A key with a subkey of its own cannot be deleted: the failure box.
+    wine reg add "$SETTINGS_KEY\Dusk Walk\Kept" /f >/dev/null 2>&1
+    drive click "$SHEET" 4104
+    shot_beside "$SHEET" 17-delete-question
+    drive click "$SHEET" 6  # Yes
+    shot_beside "$SHEET" 18-delete-failed
+    drive click "$SHEET" 1
+    wine reg delete "$SETTINGS_KEY\Dusk Walk\Kept" /f >/dev/null 2>&1
+    drive click "$SHEET" 4104
+    sleep 1
+    drive click "$SHEET" 6
+    shot 19-deleted
+}
+
+step_day_times() {
+    drive choose "$SHEET" 4096 "Ocean Blue"
+    drive click "$SHEET" 65556  # Activate Time Settings
+    drive click "$SHEET" 65559  # the end of the day
+    shot_beside "$SHEET" 20-time-dialog
+    drive click "$SHEET" 208    # Custom
+    drive type "$SHEET" 209 "19:30"
+    drive click "$SHEET" 1
+    shot 21-day-end-set
+}
+
+step_restore() {
+    drive click "$SHEET" 65560
+    shot_beside "$SHEET" 22-restore-question
+    drive click "$SHEET" 1
+    shot 23-restored  # applied at once; the sheet can only be closed now
+    drive click "$SHEET" 1
+}
+
 STEPS=(step_sheet_general step_sheet_color_settings step_select_setting step_change_hue step_apply
-       step_front_end step_sheet_in_german step_color_picker step_general_theme_list step_system_dialog)
+       step_front_end step_sheet_in_german step_color_picker step_general_theme_list step_system_dialog
+       step_save_as step_delete step_day_times step_restore)
 
 # --- setting up ----------------------------------------------------------
 

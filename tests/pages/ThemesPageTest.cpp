@@ -28,7 +28,8 @@ enum : int {
     kThemes = 1027, kThemeGroup = 1031, kGroup = 1032, kList = 4096, kPreview = 4097, kColor = 4098,
     kBackground = 4099, kLink = 4102, kSaveAs = 4103, kDelete = 4104, kStart = 4105, kEnd = 0x10010,
     kName = 0x10011, kActivate = 0x10014, kShiftBy = 0x10015, kDayStart = 0x10016, kDayEnd = 0x10017,
-    kRestore = 0x10018, kApply = 0x3021, kScrollBar = 4096, kTimeBar = 4097,
+    kRestore = 0x10018, kApply = 0x3021, kScrollBar = 4096, kTimeBar = 4097, kNameEdit = 205, kCustomTime = 208,
+    kTimeEdit = 209, kSetDefault = 210,
 };
 const std::string kLark = std::string(kThemesKey) + "\\Lark";
 
@@ -42,14 +43,15 @@ std::string Palette(const std::string& fore, const std::string& back, const std:
 }
 
 void StoreSetting(const std::string& name, DWORD scheduled = 0, DWORD writeProtected = 0, const std::string& theme = kLark,
-                  const std::string& main = Palette("ff0000", "0000ff"))
+                  const std::string& main = Palette("ff0000", "0000ff"), const char* times = "Day;00:00;23:59",
+                  HKEY hive = HKEY_CURRENT_USER)
 {
     const std::string key = theme + "\\" + name;
-    SetString(HKEY_CURRENT_USER, key, "strPaletteMain", main);
-    SetString(HKEY_CURRENT_USER, key, "strPaletteShift", Palette("00ff00", "ffffff"));
-    SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", scheduled);
-    SetString(HKEY_CURRENT_USER, key, "strTimeSettings", "Day;00:00;23:59");
-    SetDword(HKEY_CURRENT_USER, key, "bWriteProtected", writeProtected);
+    SetString(hive, key, "strPaletteMain", main);
+    SetString(hive, key, "strPaletteShift", Palette("00ff00", "ffffff"));
+    SetDword(hive, key, "bTimeActivated", scheduled);
+    SetString(hive, key, "strTimeSettings", times);
+    SetDword(hive, key, "bWriteProtected", writeProtected);
 }
 
 // Lark, in a folder that exists, is the library's active theme with the given active setting.
@@ -109,6 +111,7 @@ struct Page {
     HWND Item(int id) const { return ::GetDlgItem(hwnd, id); }
     std::string Text(int id) const { return TextOf(Item(id)); }
     bool Enabled(int id) const { return ::IsWindowEnabled(Item(id)) != FALSE; }
+    bool SheetEnabled(int id) const { return ::IsWindowEnabled(::GetDlgItem(sheet, id)) != FALSE; }
     int Hue(int id) const { return ::GetScrollPos(::GetDlgItem(Item(id), kScrollBar), SB_CTL); }
     int Chosen() const { return static_cast<int>(::SendMessageA(Item(kList), LB_GETCURSEL, 0, 0)); }
     Texts Entries(int id = kList) const
@@ -119,8 +122,15 @@ struct Page {
             texts[i].assign(text, ::SendMessageA(Item(id), id == kList ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text)));
         return texts;
     }
+    bool Shows(const Texts& entries, int chosen, const std::string& name) const
+    {
+        return Entries() == entries && Chosen() == chosen && Text(kName) == name;
+    }
     // What a control tells the page when the user clicks or picks in it.
     void Command(int id, UINT code) const { ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id))); }
+    // A click that opens a modal window: posted, so that the answerer goes on.
+    void Click(int id) const { ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id))); }
+    void Pick(int entry) const { ::SendMessageA(Item(kList), LB_SETCURSEL, entry, 0), Command(kList, LBN_SELCHANGE); }
     // Drags the hue scroll bar of a colour control; waits until the preview shows it.
     void MoveHue(int id, int hue) const
     {
@@ -141,17 +151,56 @@ struct Page {
     }
 };
 
-// Opens the sheet on the Color Settings page, lets work run on it, then cancels it.
-void OnColorPage(const std::function<void(const Page&)>& work)
+// A window the page opens, as the user answers it: types into edits or clicks buttons (no text) in turn,
+// ends it with a button, then goes on working the page.
+struct Answer {
+    ModalAnswerer::Match window;
+    std::vector<std::pair<int, const char*>> input;
+    int press;
+    std::function<void(const Page&)> then = [](const Page&) {};
+};
+
+// A message box: its text and caption, its default button, whether it shows an icon.
+ModalAnswerer::Match Box(const std::string& text, int defaultButton, bool icon = true, const char* caption = "Qor GUI Settings")
+{
+    return [=](HWND box) {
+        return MessageBoxWithText(text)(box) && TextOf(box) == caption
+               && (::SendDlgItemMessageA(box, 0x440, STM_GETICON, 0, 0) != 0) == icon
+               && (::GetWindowLongA(::GetDlgItem(box, defaultButton), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    };
+}
+
+// A dialog whose item shows the text: the Save As dialog's name (205), the time dialog's default time (211).
+ModalAnswerer::Match Showing(int id, const std::string& text)
+{
+    return [=](HWND dialog) { return DialogItemText(dialog, id) == text; };
+}
+
+// Opens the sheet on the Color Settings page, lets work run on it, answers the windows it opens, then cancels it.
+void OnColorPage(const std::function<void(const Page&)>& work, const std::vector<Answer>& answers = {})
 {
     LoadedModule module;
     ModalAnswerer answerer;
+    Page page = {};
     answerer.Then(WindowWithCaption("Qor GUI Settings"), [&](HWND sheet) {
         ::SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
         ::RedrawWindow(sheet, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);  // as the screen shows it
-        work(Page{sheet, reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))});
-        PressSheetButton(sheet, PSBTN_CANCEL);
+        page = Page{sheet, reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))};
+        work(page);
+        if (answers.empty())
+            PressSheetButton(sheet, PSBTN_CANCEL);
     });
+    for (const Answer& answer : answers)
+        answerer.Then(answer.window, [&](HWND window) {
+            for (const auto& [id, text] : answer.input)
+                text ? (void)::SetDlgItemTextA(window, id, text) : (void)::SendMessageA(window, WM_COMMAND, id, 0);
+            PressButton(window, answer.press);
+            EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); }));
+            ::SendMessageA(page.hwnd, WM_NULL, 0, 0);  // returns once the page's command has ended
+            answer.then(page);
+            if (&answer == &answers.back())
+                PressSheetButton(page.sheet, PSBTN_CANCEL);
+        });
     module.ColorSettingsDialog();
     EXPECT_TRUE(answerer.Wait());
 }
@@ -194,19 +243,17 @@ TEST_F(ThemesPageTest, SettingsSortedWithoutTheCustomSettingNameInItsThreeStates
     SetString(HKEY_CURRENT_USER, kLark, "strTimeSettings", "default");  // custom values of the theme
     OnColorPage([](const Page& page) {
         EXPECT_EQ(page.Entries(), (Texts{"_Zulu", "Alpha"}));
-        EXPECT_TRUE(page.Chosen() == 1 && page.Text(kName) == "Alpha" && !::IsWindowEnabled(::GetDlgItem(page.sheet, kApply)));
+        EXPECT_TRUE(page.Chosen() == 1 && page.Text(kName) == "Alpha" && !page.SheetEnabled(kApply));
         // Foreground moves, background follows by the difference taken when loaded (wrapped by 359).
         const struct {
             int entry, fore, back, moveTo, linked;
         } cases[] = {{0, 350, 10, 355, 15}, {1, 5, 350, 20, 6}};
         for (const auto& c : cases) {
-            ::SendMessageA(page.Item(kList), LB_SETCURSEL, c.entry, 0);
-            page.Command(kList, LBN_SELCHANGE);
-            EXPECT_TRUE(page.Text(kName) == page.Entries()[c.entry] && ::IsWindowEnabled(::GetDlgItem(page.sheet, kApply)));
+            page.Pick(c.entry);
+            EXPECT_TRUE(page.Text(kName) == page.Entries()[c.entry] && page.SheetEnabled(kApply));
             EXPECT_TRUE(page.Hue(kColor) == c.fore && page.Hue(kBackground) == c.back);
             page.MoveHue(kColor, c.moveTo);
             EXPECT_EQ(page.Hue(kBackground), c.linked);
-            EXPECT_TRUE(page.Text(kName) == "Custom, Derived From " + page.Entries()[c.entry] && page.Chosen() == LB_ERR);
         }
         page.Command(kLink, BN_CLICKED);
         EXPECT_EQ(::SendMessageA(page.Item(kLink), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -252,10 +299,7 @@ TEST_F(ThemesPageTest, LayoutPaintedLabelsEnablingTimeBarsAndPreviewOfTheStartPa
             const RECT day = InPage(page.Item(kShiftBy));  // shown closed; opened it reaches s + 150
             EXPECT_TRUE(day.left == l + 108 && day.top == s && day.right == l + 208) << "Day list";
             EXPECT_EQ(::SendMessageA(page.hwnd, WM_GETFONT, 0, 0), ::SendMessageA(page.sheet, WM_GETFONT, 0, 0));
-            EXPECT_EQ(page.ShowsText({c, a, c + 70, a + 20}), scheduled) << "Adjust";
-            EXPECT_EQ(page.ShowsText({l, s, l + 108, s + 20}), scheduled) << "Shift Colors By";
             EXPECT_TRUE(page.ShowsText({l + 208, t + 171, c, t + 187})) << "<- Link ->";
-            EXPECT_EQ(::IsWindowVisible(page.Item(kDayEnd)) != FALSE, scheduled);
             EXPECT_EQ(LastCall("RmApplyColorsForPreview"), "RmApplyColorsForPreview(" + Palette("ff0000", "0000ff", ",") + ")");
             for (int id : {kColor, kBackground, kLink, kActivate, kSaveAs, kRestore})
                 EXPECT_EQ(page.Enabled(id), k.editable) << id;
@@ -358,6 +402,110 @@ TEST_F(ThemesPageTest, OpensOnManySettingsOverlongNamesNoThemesKeyAndAFailingRel
             EXPECT_TRUE(page.Text(kThemeGroup) == c.caption && page.Text(kName) == c.name) << c.name;
         });
     }
+}
+
+const char kAskDelete[] = "Do you want to delete this color setting?", kInvalidName[] = "Enter a valid name.";
+const char kAskRestore[] = "This will restore the original default settings.\nSettings you have created will not be affected.";
+
+// Save As: blank and backslash refused, any letter case overwritten, an unlisted key, stored before listed; Delete:
+// asked, failing, the neighbour or the custom setting next; Restore: shipped values beside the user's own, Close only.
+TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
+{
+    UseLark("Alpha");
+    for (const char* name : {"Alpha", "Beta", "Noon"})
+        StoreSetting(name, 0, name[0] == 'A');
+    StoreSetting("Noon", 0, 1, kLark, Palette("00ff00", "0000ff"), "default", HKEY_LOCAL_MACHINE);
+    SetString(HKEY_CURRENT_USER, kLark + "\\Beta\\Child", "x", "");  // a key with a subkey cannot be deleted
+    SetString(HKEY_CURRENT_USER, kLark + "\\Ghost", "x", "");          // a key without time settings: not listed
+    const auto next = [](const Texts& entries, int chosen, const std::string& name, int pick = LB_ERR, int click = kDelete) {
+        return [=](const Page& page) {
+            EXPECT_TRUE(page.Shows(entries, chosen, name) && page.Enabled(kDelete) == (chosen != LB_ERR)) << name;
+            pick == LB_ERR ? void() : page.Pick(pick);
+            page.Click(click);
+        };
+    };
+    const Texts all = {"Alpha", "Beta", "Noon"};
+    OnColorPage([](const Page& page) { page.MoveHue(kColor, 60), page.Click(kSaveAs); }, {
+        {Showing(kNameEdit, "Alpha"), {{kNameEdit, "   "}}, IDOK}, {Box(kInvalidName, IDOK, true, "qorthmcust"), {}, IDOK},
+        {Showing(kNameEdit, "   "), {{kNameEdit, "a\\b"}}, IDOK}, {Box(kInvalidName, IDOK, true, "qorthmcust"), {}, IDOK},
+        {Showing(kNameEdit, "a\\b"), {{kNameEdit, " alpha "}}, IDOK, [&](const Page& page) {
+             EXPECT_TRUE(GetDword(HKEY_CURRENT_USER, kLark + "\\Alpha", "bWriteProtected") == 0u
+                         && GetString(HKEY_CURRENT_USER, kLark + "\\Alpha", "strPaletteMain") == Palette("feff00", "fe00ff"));
+             next(all, 0, "alpha", LB_ERR, kSaveAs)(page);
+         }},
+        {Showing(kNameEdit, "alpha"), {{kNameEdit, "Ghost"}}, IDOK, next({"Alpha", "Beta", "Ghost", "Noon"}, 2, "Ghost")},
+        {Box(kAskDelete, IDNO), {}, IDNO, next({"Alpha", "Beta", "Ghost", "Noon"}, 2, "Ghost")},
+        {Box(kAskDelete, IDNO), {}, IDYES, next(all, 1, "Beta")}, {Box(kAskDelete, IDNO), {}, IDYES},
+        {Box("Unable to delete color setting", IDOK, false), {}, IDOK,
+         [&](const Page& page) { DeleteKeyTree(HKEY_CURRENT_USER, kLark + "\\Beta\\Child"), next(all, 1, "Beta", 0)(page); }},
+        {Box(kAskDelete, IDNO), {}, IDYES, next({"Beta", "Noon"}, 0, "Beta", 1)},
+        {Box(kAskDelete, IDNO), {}, IDYES, next({"Beta"}, 0, "Beta")},
+        {Box(kAskDelete, IDNO), {}, IDYES, next({}, LB_ERR, "", LB_ERR, kSaveAs)},
+        {Showing(kNameEdit, ""), {{kNameEdit, "Mine"}}, IDOK, [](const Page& page) {
+             EXPECT_TRUE(page.Shows({"Mine"}, 0, "Mine") && !KeyExists(HKEY_CURRENT_USER, kLark + "\\Ghost"));
+             ::SendMessageA(page.sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+             EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting"), "Mine") << "the manager holds what was saved";
+             page.Click(kRestore);
+         }},
+        {Box(kAskRestore, IDCANCEL), {}, IDCANCEL, [](const Page& page) {
+             EXPECT_TRUE(page.Shows({"Mine"}, 0, "Mine") && page.SheetEnabled(IDCANCEL));
+             ResetStandIns(), page.Click(kRestore);
+         }},
+        {Box(kAskRestore, IDCANCEL), {}, IDOK, [](const Page& page) {
+             EXPECT_TRUE(page.Shows({"Mine", "Noon"}, 0, "Mine") && !page.SheetEnabled(IDCANCEL) && !LastCall("RmApplyColors").empty());
+             EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark + "\\Noon", "strPaletteMain"), Palette("00ff00", "0000ff"));
+             DeleteKeyTree(HKEY_CURRENT_USER, kLark);
+             HKEY key = nullptr;  // a volatile theme key takes no lasting setting key
+             ::RegCreateKeyExA(HKEY_CURRENT_USER, kLark.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+             ::RegCloseKey(key);
+             page.Click(kSaveAs);
+         }},
+        {Showing(kNameEdit, "Mine"), {{kNameEdit, "Other"}}, IDOK, next({"Mine", "Noon"}, 0, "Mine", LB_ERR, kRestore)},
+        {Box(kAskRestore, IDCANCEL), {}, IDOK, [](const Page& page) { EXPECT_TRUE(page.Shows({}, LB_ERR, "[Custom Setting]")); }},
+    });
+}
+
+// The schedule's controls come and go with the switch, End edits the end pair, the time dialog sets the day's ends.
+TEST_F(ThemesPageTest, ScheduleSwitchEndPairAndDayTimesFromTheTimeDialog)
+{
+    UseLark("Noon");
+    StoreSetting("Noon", 0, 0, kLark, Palette("ff0000", "0000ff"), "default");
+    StoreSetting("Early", 0, 0, kLark, Palette("ff0000", "0000ff"), "Day;09:30");
+    // The schedule's buttons and lists, the painted "Adjust" left of End and "Shift Colors By" left of the "Day" list; the pair edited.
+    const auto shows = [](const Page& page, bool on, bool endPair) {
+        const RECT end = InPage(page.Item(kEnd)), day = InPage(page.Item(kShiftBy));
+        const std::string colors = endPair ? Palette("00ff00", "ffffff", ",") : Palette("ff0000", "0000ff", ",");
+        bool same = page.ShowsText({end.left - 130, end.top, end.left - 60, end.bottom}) == on && page.Hue(kColor) == (endPair ? 120 : 0)
+                    && page.ShowsText({day.left - 108, day.top, day.left, day.top + 20}) == on
+                    && LastCall("RmApplyColorsForPreview") == "RmApplyColorsForPreview(" + colors + ")";
+        for (int id : {kStart, kEnd, kShiftBy, kDayStart, kDayEnd})
+            same = same && (::IsWindowVisible(page.Item(id)) != FALSE) == on;
+        return same;
+    };
+    OnColorPage([&](const Page& page) {
+        EXPECT_TRUE(shows(page, false, false));
+        const struct { int click; bool on, endPair; } clicks[] = {{kActivate, true, false}, {kEnd, true, true}, {kStart, true, false},
+                                                                  {kEnd, true, true}, {kActivate, false, false}};  // off: back to Start
+        for (const auto& c : clicks) {
+            page.Command(c.click, BN_CLICKED);
+            EXPECT_TRUE(shows(page, c.on, c.endPair)) << c.click;
+        }
+        EXPECT_TRUE(page.Text(kName) == "Custom, Derived From Noon" && page.Chosen() == LB_ERR
+                    && ::SendMessageA(page.Item(kStart), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        page.Command(kActivate, BN_CLICKED), page.Click(kDayEnd);
+    }, {
+        {Showing(211, "18:00"), {{kCustomTime, nullptr}, {kTimeEdit, "18:30"}}, IDOK, [](const Page& page) {
+             ::SendMessageA(page.sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+             EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "strTimeSettings"), "Day;default;18:30");
+             page.Click(kDayStart);
+         }},
+        {Showing(211, "08:00"), {{kCustomTime, nullptr}, {kTimeEdit, "07:30"}, {kSetDefault, nullptr}}, IDOK, [](const Page& page) {
+             EXPECT_TRUE(page.Text(kDayStart) == "07:30" && page.Text(kDayEnd) == "18:30");
+             EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "strDefaultDayStart"), "07:30");
+             page.Pick(0);
+             EXPECT_TRUE(page.Text(kName) == "Early" && page.Text(kDayStart).empty() && page.Text(kDayEnd) == "09:30");
+         }},
+    });
 }
 
 } // namespace
