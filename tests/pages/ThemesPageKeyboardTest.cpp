@@ -79,7 +79,11 @@ TEST_F(ThemesPageKeyboardTest, TabGoesAsThePageIsSeenAndTheKeyboardAloneChangesA
 
         // The picker on the foreground sample: Tab to the hue, Right, Tab to the field, Page Down, Enter.
         HWND picker = nullptr;
-        ASSERT_TRUE(press(VK_RETURN, [&] { return (picker = ::FindWindowA(nullptr, "Color Picker")) != nullptr; }));
+        // Shown only once initialised, with its controls made.
+        ASSERT_TRUE(press(VK_RETURN, [&] {
+            picker = ::FindWindowA(nullptr, "Color Picker");
+            return picker && ::IsWindowVisible(picker);
+        }));
         HWND pickerHue = part(::GetDlgItem(picker, 4096), 4096), field = ::GetDlgItem(picker, 4097);
         EXPECT_TRUE(press(VK_TAB, focusMoves()) && press(VK_TAB, focusOn(pickerHue)));
         EXPECT_TRUE(press(VK_RIGHT, [&] { return ::GetScrollPos(pickerHue, SB_CTL) == 2; }));
