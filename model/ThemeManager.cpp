@@ -97,6 +97,7 @@ bool CThemeManager::Reload(const char* theme, const char* colorSetting, HKEY hiv
 {
     m_pActiveSetting = m_pCustomSetting.get();
     m_arrSettings.clear();
+    ++m_nGeneration;
     return Load(theme, colorSetting, hive, root);
 }
 

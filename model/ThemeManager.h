@@ -40,6 +40,9 @@ public:
     // Deletes the listed settings, then Load. Until a load succeeds the
     // custom setting is the active one.
     bool Reload(const char* theme, const char* colorSetting, HKEY hive, const char* root);
+    // Changes at every Reload: pointers to listed settings taken under an
+    // older generation point at deleted records.
+    unsigned GetGeneration() const { return m_nGeneration; }
     // Appends the settings stored under the theme key and chooses the active one.
     bool EnumColorSettings();
     // A new record of the setting stored under name (empty: the custom
@@ -117,6 +120,7 @@ private:
     std::string m_strDefaultDayStart;
     std::string m_strDefaultDayEnd;
     bool m_bDisableSetting = false;
+    unsigned m_nGeneration = 0;
     // Last, so that it stops before the settings go.
     CThreadTimer m_timer;
 };

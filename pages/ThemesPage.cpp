@@ -339,6 +339,7 @@ BOOL CThemesPage::OnSetActive()
 
 void CThemesPage::FillSettingsList(const CTheme* active)
 {
+    m_nListGeneration = g_themeManager.GetGeneration();
     m_lstSettings.ResetContent();
     m_unlistedSettings.clear();
     for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
@@ -352,6 +353,38 @@ void CThemesPage::FillSettingsList(const CTheme* active)
         if (setting == active)
             m_lstSettings.SetCurSel(entry);
     }
+}
+
+// The list's and the shown setting's records went with the reload. The shown
+// setting is found again by its name, which the working copy carries while it
+// is not derived; one that is gone leaves its colours as the custom setting.
+// What the page shows and edits stays, and so does the entry the user chose.
+void CThemesPage::FetchSettingsAfterReload()
+{
+    if (m_nListGeneration == g_themeManager.GetGeneration())
+        return;
+    const int chosen = m_lstSettings.GetCurSel();
+    const std::string chosenText = chosen == LB_ERR ? "" : m_lstSettings.GetText(chosen);
+    if (m_pSelected && m_pSelected != m_pCustom) {
+        m_pSelected = FindListed(m_pWorkSetting->GetName());
+        if (!m_pSelected) {
+            m_pWorkSetting->m_strName.clear();
+            m_pSelected = m_pCustom;
+        }
+    }
+    FillSettingsList(m_pSelected);
+    if (!chosenText.empty())
+        m_lstSettings.SetCurSel(m_lstSettings.FindStringExact(-1, chosenText));
+}
+
+CTheme* CThemesPage::FindListed(const std::string& name) const
+{
+    for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
+        CTheme* setting = g_themeManager.GetColorSetting(index);
+        if (setting && setting->GetName() == name)
+            return setting;
+    }
+    return nullptr;
 }
 
 void CThemesPage::OnThemeSelEndOk()
@@ -394,6 +427,7 @@ void CThemesPage::OnPaint()
 
 BOOL CThemesPage::OnCommand(UINT id, UINT code, HWND control)
 {
+    FetchSettingsAfterReload();
     if (id == kSettingsListId && code == LBN_SELCHANGE)
         OnSelChangeSettings();
     else if (id == IDC_THEMES_THEMES && code == CBN_SELENDOK)
@@ -433,8 +467,10 @@ LRESULT CThemesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_GETFONT && m_hFont)
         return reinterpret_cast<LRESULT>(m_hFont);
-    if (message == WM_COLOR_CHANGED)
+    if (message == WM_COLOR_CHANGED) {
+        FetchSettingsAfterReload();
         return OnColorChanged(wParam);
+    }
     return CPropertyPage::OnMessage(message, wParam, lParam);
 }
 
@@ -784,6 +820,7 @@ void CThemesPage::OnRestore()
 
 BOOL CThemesPage::OnApply()
 {
+    FetchSettingsAfterReload();
     // Nothing is shown when the manager had no active setting to load.
     if (!m_pSelected)
         return CPropertyPage::OnApply();

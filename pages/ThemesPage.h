@@ -77,6 +77,10 @@ private:
     void LayoutControls();
     void FillThemeList();
     void FillSettingsList(const CTheme* active);
+    // After a reload of the manager by someone else (the host's
+    // QorThemeReinit while the sheet is open), fetches the settings anew.
+    void FetchSettingsAfterReload();
+    CTheme* FindListed(const std::string& name) const;
     void OnThemeSelEndOk();
     void EnableEditing(BOOL enable);
 
@@ -138,6 +142,7 @@ private:
     // them: the manager leaves them to the page, which keeps them while its
     // list points at them.
     std::vector<std::unique_ptr<CTheme>> m_unlistedSettings;
+    unsigned m_nListGeneration = 0;  // the manager's generation the list was filled from
     HFONT m_hFont = nullptr;        // the sheet's
     BOOL m_bCustomized = FALSE;
     std::string m_strDerivedFrom;

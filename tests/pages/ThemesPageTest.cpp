@@ -205,6 +205,17 @@ void OnColorPage(const std::function<void(const Page&)>& work, const std::vector
     EXPECT_TRUE(answerer.Wait());
 }
 
+// The host calls QorThemeReinit on the sheet's thread while the sheet is
+// open, as a front-end window's menu can: sent WM_APP does it.
+LRESULT CALLBACK ReinitOnRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP)
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    const FARPROC reinit = ::GetProcAddress(::GetModuleHandleA("qorthmcust.dll"), "QorThemeReinit");
+    reinterpret_cast<void(WINAPI*)()>(reinterpret_cast<void*>(reinit))();
+    return 0;
+}
+
 using ThemesPageTest = StandInTest;
 
 TEST_F(ThemesPageTest, ThemesListedInRegistryOrderTheActiveOneChosenAnotherOneAppliedWhenChosen)
@@ -366,6 +377,31 @@ TEST_F(ThemesPageTest, ApplyActivatesAppliesRecordsTheScheduleAndTellsEveryProce
         EXPECT_NE(told.find("appearance 1 " + process + "\nappearance 5 " + process + "\n"), std::string::npos) << told;
         EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 3) << told;
     }
+}
+
+TEST_F(ThemesPageTest, AReloadByTheHostWhileOpenIsFollowedKeepingTheEditAndTheChoice)
+{
+    UseLark("Beta");
+    for (const char* name : {"Alpha", "Beta"})
+        StoreSetting(name);
+    WNDCLASSA hostClass = {};
+    hostClass.lpfnWndProc = ReinitOnRequest;
+    hostClass.lpszClassName = "QorReinitHost";
+    ::RegisterClassA(&hostClass);
+    HWND host = ::CreateWindowA("QorReinitHost", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    OnColorPage([&](const Page& page) {
+        page.Pick(0);
+        StoreSetting("Zeta");
+        ::SendMessageA(host, WM_APP, 0, 0);
+        page.MoveHue(kColor, 30);
+        EXPECT_TRUE(page.Shows({"Alpha", "Beta", "Zeta"}, -1, "Custom, Derived From Alpha"));
+        page.Pick(2);
+        EXPECT_EQ(page.Text(kName), "Zeta");
+        ::SendMessageA(host, WM_APP, 0, 0);
+        ::SendMessageA(page.sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+    });
+    ::DestroyWindow(host);
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting"), "Zeta");
 }
 
 TEST_F(ThemesPageTest, OpensOnManySettingsOverlongNamesNoThemesKeyAndAFailingReload)
