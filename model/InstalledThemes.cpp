@@ -30,17 +30,9 @@ std::optional<std::vector<std::string>> InstalledThemes()
         != ERROR_SUCCESS)
         return std::nullopt;
     std::vector<std::string> names;
-    char name[kThemeNameBufferSize];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = kThemeNameBufferSize;
-        const LONG result = ::RegEnumKeyExA(themes.Get(), index, name, &length, nullptr, nullptr,
-                                            nullptr, nullptr);
-        if (result == ERROR_MORE_DATA)
-            continue;
-        if (result != ERROR_SUCCESS)
-            break;
-        if (HasThemeFolder(themes.Get(), name))
-            names.emplace_back(name, length);
+    for (const std::string& name : settings::SubkeyNames(themes.Get(), kThemeNameBufferSize)) {
+        if (HasThemeFolder(themes.Get(), name.c_str()))
+            names.push_back(name);
     }
     return names;
 }

@@ -75,6 +75,22 @@ bool WriteNumber(HKEY key, const char* name, DWORD value)
            == ERROR_SUCCESS;
 }
 
+std::vector<std::string> SubkeyNames(HKEY key, DWORD bufferSize)
+{
+    std::vector<std::string> names;
+    std::string name(bufferSize, '\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = bufferSize;
+        const LONG result = ::RegEnumKeyExA(key, index, name.data(), &length, nullptr, nullptr,
+                                            nullptr, nullptr);
+        if (result == ERROR_MORE_DATA)
+            continue;
+        if (result != ERROR_SUCCESS)
+            return names;
+        names.emplace_back(name.data(), length);
+    }
+}
+
 std::optional<std::string> ReadUserThenMachineString(const char* path, const char* name,
                                                      DWORD bufferSize)
 {

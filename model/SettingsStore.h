@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -26,6 +27,10 @@ std::optional<std::string> ReadString(HKEY key, const char* name,
 std::optional<DWORD> ReadNumber(HKEY key, const char* name);
 // Writes REG_SZ with its terminating zero; answers whether it was written.
 bool WriteString(HKEY key, const char* name, const std::string& text);
+// The names of an open key's subkeys, in the registry's order. A name that
+// does not fit the buffer (Wine allows one character more than Windows) is
+// passed over; the listing goes on past it.
+std::vector<std::string> SubkeyNames(HKEY key, DWORD bufferSize = kValueBufferSize);
 // Writes REG_DWORD; answers whether it was written.
 bool WriteNumber(HKEY key, const char* name, DWORD value);
 

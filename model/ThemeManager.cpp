@@ -107,17 +107,7 @@ bool CThemeManager::EnumColorSettings()
     if (OpenSettingKey(themeKey, "", KEY_READ) != ERROR_SUCCESS)
         return false;
     const std::string theme = GetThemeName();
-    char name[kSubkeyNameBufferSize];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = kSubkeyNameBufferSize;
-        const LONG result = ::RegEnumKeyExA(themeKey.Get(), index, name, &length, nullptr,
-                                            nullptr, nullptr, nullptr);
-        // A name too long for any setting (Wine allows one more character
-        // than Windows) is passed over, not taken for the end of the list.
-        if (result == ERROR_MORE_DATA)
-            continue;
-        if (result != ERROR_SUCCESS)
-            break;
+    for (const std::string& name : settings::SubkeyNames(themeKey.Get(), kSubkeyNameBufferSize)) {
         if (std::unique_ptr<CTheme> record = LoadColorSetting(theme, name))
             m_arrSettings.push_back(std::move(record));
     }
