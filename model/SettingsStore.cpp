@@ -102,14 +102,6 @@ std::optional<DWORD> ReadUserThenMachineNumber(const char* path, const char* nam
     return ReadUserThenMachine(path, [&](HKEY key) { return ReadNumber(key, name); });
 }
 
-std::optional<std::string> ReadUserString(const char* path, const char* name, DWORD bufferSize)
-{
-    CRegKey key;
-    if (key.Open(HKEY_CURRENT_USER, path, KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return std::nullopt;
-    return ReadString(key.Get(), name, bufferSize);
-}
-
 bool WriteUserString(const char* path, const char* name, const std::string& text)
 {
     CRegKey key;

@@ -39,9 +39,6 @@ bool WriteNumber(HKEY key, const char* name, DWORD value);
 std::optional<std::string> ReadUserThenMachineString(const char* path, const char* name,
                                                      DWORD bufferSize = kValueBufferSize);
 std::optional<DWORD> ReadUserThenMachineNumber(const char* path, const char* name);
-// The user's value; the machine hive is not consulted.
-std::optional<std::string> ReadUserString(const char* path, const char* name,
-                                          DWORD bufferSize = kValueBufferSize);
 // Writes into the user hive, creating the key there when needed.
 bool WriteUserString(const char* path, const char* name, const std::string& text);
 
