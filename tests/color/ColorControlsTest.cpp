@@ -7,7 +7,6 @@
 #include "color/FieldPainter.h"
 #include "color/TimeCtrl.h"
 #include "tests/color/ColorTestWindows.h"
-#include "tests/support/ModalAnswerer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 #include <string>
 
 using namespace colortest;
-using qortest::TextOf;
 
 namespace {
 

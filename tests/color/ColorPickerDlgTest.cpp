@@ -8,7 +8,6 @@
 #include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
 #include "tests/color/ColorTestWindows.h"
-#include "tests/support/ModalAnswerer.h"
 
 #include <gtest/gtest.h>
 

@@ -10,15 +10,19 @@
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "model/ColorConversions.h"
+#include "tests/support/ModalAnswerer.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace colortest {
+
+using qortest::RectInParent;
+using qortest::TextOf;
+using qortest::WaitUntil;
 
 // Handles what is queued for this thread (posted messages, paints), keys as
 // a dialog's message loop takes them.
@@ -86,14 +90,6 @@ inline BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id)
     return child.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, rect, &parent, id);
 }
 
-// Polls a condition while other threads work; true when it came true.
-inline bool WaitUntil(const std::function<bool()>& condition)
-{
-    for (int tries = 0; tries < 1000 && !condition(); ++tries)
-        ::Sleep(5);
-    return condition();
-}
-
 // What a window shows at a point of its client area.
 inline COLORREF PixelOf(HWND hwnd, int x, int y) { return ::GetPixel(CClientDC(hwnd).Get(), x, y); }
 
@@ -105,15 +101,6 @@ inline bool ShowsFocusCue(HWND hwnd, int x, int y, COLORREF at, COLORREF next)
 }
 
 inline bool Same(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
-
-// A child window's rectangle in its parent's client coordinates.
-inline RECT RectInParent(HWND child)
-{
-    RECT rect = {};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 // A WM_LBUTTON* or WM_MOUSEMOVE (button held) at a client point, sent.
 inline void SendMouse(HWND hwnd, UINT message, int x, int y)

@@ -1,9 +1,7 @@
 // The themes the pages list: user-hive subkeys with an existing folder, in
 // the registry's order (how an entry is matched with a theme name is seen
 // through the General page).
-#include "framework/RegKey.h"
 #include "model/InstalledThemes.h"
-#include "model/SettingsStore.h"
 #include "tests/support/Registry.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +14,10 @@ using Names = std::vector<std::string>;
 
 const char kFolder[] = "C:\\windows", kFile[] = "C:\\windows\\system32\\kernel32.dll";
 
-// Created below the opened Themes key: Wine opens no full path of more than
-// 260 characters, so long names are reached only this way.
+// Created below the opened Themes key, as long names must be.
 void Theme(HKEY hive, const std::string& name, const std::string& path, const char* value = "Path")
 {
-    CRegKey themes, theme;
-    ASSERT_EQ(themes.Create(hive, kThemesKey, KEY_ALL_ACCESS), ERROR_SUCCESS);
-    ASSERT_EQ(theme.Create(themes.Get(), name.c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
-    settings::WriteString(theme.Get(), value, path);
+    ASSERT_TRUE(SetStringUnder(hive, kThemesKey, name, value, path)) << name;
 }
 
 using InstalledThemesTest = RegistryTest;

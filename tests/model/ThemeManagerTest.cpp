@@ -2,12 +2,12 @@
 // loads, what it writes, what it deletes, and that its active setting never
 // refers to a record that is gone.
 #include "frame/qorthmcust.h"
-#include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
 #include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/StandInTest.h"
+#include "tests/support/Themes.h"
 
 #include <gtest/gtest.h>
 
@@ -21,22 +21,11 @@ namespace {
 const std::string kWhite(138, 'f');  // 23 times "ffffff"
 const std::string kBlack(138, '0');
 
-std::string Key(const std::string& theme, const std::string& name = "")
-{
-    return std::string(kThemesKey) + "\\" + theme + (name.empty() ? "" : "\\" + name);
-}
-
-// A setting key (the custom values for an empty name); without time settings
-// it is no setting.
+// A scheduled setting (the custom values for an empty name).
 void Store(const std::string& theme, const std::string& name, const char* timeSettings = "Day;08:00;18:00",
            const std::string& main = kWhite)
 {
-    const std::string key = Key(theme, name);
-    SetString(HKEY_CURRENT_USER, key, "strPaletteMain", main);
-    SetString(HKEY_CURRENT_USER, key, "strPaletteShift", kBlack);
-    SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", 1);
-    if (timeSettings)
-        SetString(HKEY_CURRENT_USER, key, "strTimeSettings", timeSettings);
+    StoreSetting(theme, name, main, kBlack, 1, timeSettings);
 }
 
 class ThemeManagerTest : public StandInTest {
@@ -67,18 +56,17 @@ TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
     ASSERT_TRUE(Load(nullptr));
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme"),
               std::vector<std::string>{"RmGetActiveTheme(256)"});
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Standard Theme")));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Standard Theme")));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 0);
     EXPECT_TRUE(CustomIsActive());
 
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftTheme", "Lark");
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftColor", "Dusk");
-    Store("Lark", "Dusk", "Day;07:00;19:00", kBlack);
-    SetDword(HKEY_CURRENT_USER, Key("Lark", "Dusk"), "bWriteProtected", 1);
+    StoreSetting("Lark", "Dusk", kBlack, kBlack, 1, "Day;07:00;19:00", 1);
     Store("Lark", "Dawn");
     Store("Lark", "Untimed", nullptr);
-    SetDword(HKEY_CURRENT_USER, Key("Lark", "Untimed"), "strTimeSettings", 1);
-    SetString(HKEY_LOCAL_MACHINE, Key("Lark", "Noon"), "strTimeSettings", "default");
+    SetDword(HKEY_CURRENT_USER, ThemeKey("Lark", "Untimed"), "strTimeSettings", 1);
+    SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark", "Noon"), "strTimeSettings", "default");
     const CThemeManager manager;
     EXPECT_EQ(manager.GetThemeName(), "Lark");
     EXPECT_EQ(manager.GetColorSettingCount(), 2);
@@ -139,7 +127,7 @@ TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
     } cases[] = {{"Dawn", "Dawn/Day;08:00;18:00", kWhite}, {"Nope", "/default", held}, {"dawn", "/default", held},
                  {"", "/day;default;default", kBlack}};
     for (const auto& c : cases) {
-        SetString(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting", c.stored);
+        SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "ActiveColorSetting", c.stored);
         ASSERT_TRUE(Load("Lark"));
         const CTheme* active = m_manager.GetActiveColorSetting();
         EXPECT_EQ(active->GetName() + "/" + active->GetTimeSettings(), c.active);
@@ -162,7 +150,7 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
     dawn->m_bWriteProtected = true;
     dawn->m_strTimeSettings = "Day;09:00;17:00";
     ASSERT_TRUE(m_manager.SaveColorSetting(*dawn));
-    const std::string key = Key("Lark", "Dawn");
+    const std::string key = ThemeKey("Lark", "Dawn");
     EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, key, "strPaletteMain"), dawn->GetPaletteMainString() + '\0');
     EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, key, "strTimeSettings"), std::string("Day;09:00;17:00", 16));
     EXPECT_EQ(GetDword(HKEY_CURRENT_USER, key, "bWriteProtected"), 1u);
@@ -175,7 +163,7 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
         EXPECT_TRUE(m_manager.SaveColorSetting(record)) << name;
         EXPECT_EQ(record == nullptr, newKey) << name;
         EXPECT_EQ(Listed(name) == saved, newKey) << name;
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, Key("Lark", name), "strTimeSettings"), "default") << name;
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark", name), "strTimeSettings"), "default") << name;
     }
     EXPECT_EQ(m_manager.GetColorSettingCount(), 2) << "Dawn and Noon";
     // A name holding a backslash would address another key: refused, kept.
@@ -183,7 +171,7 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
     nested->m_strName = "Dawn\\Nested";
     EXPECT_FALSE(m_manager.SaveColorSetting(nested));
     EXPECT_NE(nested, nullptr);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dawn\\Nested")));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn\\Nested")));
     ASSERT_TRUE(Load("Lark"));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 3) << "Unlisted is listed now";
 }
@@ -197,9 +185,9 @@ TEST_F(ThemeManagerTest, HighContrastIsNeverWritten)
     EXPECT_NE(record, nullptr);
     // Making the custom setting active records the choice, not its colours.
     EXPECT_TRUE(m_manager.SetActiveColorSetting(m_manager.GetCustomSetting(), true));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("High Contrast Theme", "Mine")));
-    EXPECT_FALSE(GetString(HKEY_CURRENT_USER, Key("High Contrast Theme"), "strPaletteMain"));
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, Key("High Contrast Theme"), "ActiveColorSetting"), "");
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme", "Mine")));
+    EXPECT_FALSE(GetString(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme"), "strPaletteMain"));
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme"), "ActiveColorSetting"), "");
     // The name is compared with case.
     ASSERT_TRUE(Load("high contrast theme"));
     EXPECT_TRUE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
@@ -212,25 +200,25 @@ TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
 {
     Store("Lark", "Dawn");
     for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
-        SetString(HKEY_LOCAL_MACHINE, Key("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
-    SetDword(HKEY_LOCAL_MACHINE, Key("Lark"), "DisableSetting", 1);
+        SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
+    SetDword(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), "DisableSetting", 1);
     ASSERT_TRUE(Load("Lark"));
     EXPECT_TRUE(CustomIsActive());
     EXPECT_FALSE(m_manager.GetDisableSetting());
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
 
-    SetDword(HKEY_CURRENT_USER, Key("Lark"), "DisableSetting", 2);
-    SetString(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayStart", "07:30");
+    SetDword(HKEY_CURRENT_USER, ThemeKey("Lark"), "DisableSetting", 2);
+    SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayStart", "07:30");
     ASSERT_TRUE(Load("Lark"));
     EXPECT_TRUE(m_manager.GetDisableSetting());
     EXPECT_TRUE(m_manager.SetActiveColorSetting(Listed("Dawn"), true));
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, Key("Lark"), "ActiveColorSetting"), std::string("Dawn", 5));
+    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, ThemeKey("Lark"), "ActiveColorSetting"), std::string("Dawn", 5));
     CTheme* custom = m_manager.GetCustomSetting();
     custom->SetMainBackground(0, 100, 100);
     EXPECT_TRUE(m_manager.SetActiveColorSetting(custom, false));
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, Key("Lark"), "strPaletteMain"), custom->GetPaletteMainString());
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strPaletteMain"), custom->GetPaletteMainString());
     m_manager.SetDefaultDayEnd("20:15");
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, Key("Lark"), "strDefaultDayEnd"), std::string("20:15", 6));
+    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayEnd"), std::string("20:15", 6));
     // A theme without day times leaves them as they were.
     ASSERT_TRUE(Load("Nova"));
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
@@ -246,10 +234,7 @@ TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
     for (std::size_t length : {255, 256, 259}) {
         const std::string name(length, 'N');
         // A setting of that name, created relative to the opened theme key.
-        CRegKey lark, setting;
-        ASSERT_EQ(lark.Open(HKEY_CURRENT_USER, Key("Lark").c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
-        if (setting.Create(lark.Get(), name.c_str(), KEY_ALL_ACCESS) == ERROR_SUCCESS)
-            settings::WriteString(setting.Get(), "strTimeSettings", "default");
+        SetStringUnder(HKEY_CURRENT_USER, ThemeKey("Lark"), name, "strTimeSettings", "default");
         SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", name);
         ASSERT_TRUE(Load("Lark")) << length;
         EXPECT_TRUE(Listed("Dawn") && Listed("Zeta")) << length;
@@ -279,16 +264,16 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
 {
     for (const char* name : {"Dawn", "Dusk", "Noon"})
         Store("Lark", name);
-    SetString(HKEY_CURRENT_USER, Key("Lark", "Noon") + "\\Child", "x", "y");
+    SetString(HKEY_CURRENT_USER, ThemeKey("Lark", "Noon") + "\\Child", "x", "y");
     ASSERT_TRUE(Load("Lark", "Dawn"));
     CTheme* noon = Listed("Noon");
     EXPECT_FALSE(m_manager.DeleteColorSetting(noon, true)) << "a key with a subkey cannot be deleted";
     EXPECT_EQ(Listed("Noon"), noon);
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Noon")));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Noon")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(Listed("Dusk"), false));
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dusk")));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dusk")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(Listed("Dawn"), true));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dawn")));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn")));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 1);
     EXPECT_TRUE(CustomIsActive());
 
@@ -296,11 +281,11 @@ TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
     own.m_strName = "Dusk";
     EXPECT_FALSE(m_manager.SetActiveColorSetting(&own, false));
     EXPECT_TRUE(m_manager.DeleteColorSetting(&own, true));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key("Lark", "Dusk")));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dusk")));
     EXPECT_FALSE(m_manager.DeleteColorSetting(nullptr, false));
     CTheme* custom = m_manager.GetCustomSetting();
     EXPECT_FALSE(m_manager.DeleteColorSetting(custom, true));
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Key("Lark")));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark")));
     EXPECT_TRUE(m_manager.DeleteColorSetting(custom, false));
     EXPECT_EQ(m_manager.GetCustomSetting(), custom);
 }

@@ -8,7 +8,7 @@
 #include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
 #include "tests/support/ModalAnswerer.h"
-#include "tests/support/Registry.h"
+#include "tests/support/Themes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,6 @@ using namespace qortest;
 
 namespace {
 
-const std::string kLarkKey = std::string(kThemesKey) + "\\Lark";
-
 // German texts from the first test on; the theme Lark with default day times of its own.
 class DialogsTest : public RegistryTest {
     void SetUp() override
@@ -29,19 +27,11 @@ class DialogsTest : public RegistryTest {
         DWORD status = 0;
         g_hTextModule = g_hTextModule ? g_hTextModule : QorPcTxtLoad(nullptr, "FCUST", "DE", 0, 0, &status);
         ASSERT_NE(GetTextString(DLG_CANCEL_BUTTON), "Cancel") << "a translated catalogue";
-        SetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayStart", "06:45");
-        SetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayEnd", "21:15");
+        SetString(HKEY_CURRENT_USER, kLark, "strDefaultDayStart", "06:45");
+        SetString(HKEY_CURRENT_USER, kLark, "strDefaultDayEnd", "21:15");
         ASSERT_TRUE(g_themeManager.Reload("Lark", nullptr, HKEY_CURRENT_USER, kThemesKey));
     }
 };
-
-HWND FocusOf(HWND window)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
 
 // The edit's selected text while it has the focus.
 std::string FocusedSelection(HWND edit)
@@ -70,9 +60,7 @@ INT_PTR RunDialog(CDialog& dialog, const std::string& caption, int editId, const
     for (const Refusal& refusal : refusals)
         answerer.Then(MessageBoxWithText(refusal.box), [&](HWND box) {
             ::SendMessageA(box, WM_COMMAND, IDOK, 0);
-            for (int tries = 0; tries < 400 && FocusedSelection(edit) != refusal.refused; ++tries)
-                ::Sleep(5);
-            EXPECT_EQ(FocusedSelection(edit), refusal.refused);
+            EXPECT_TRUE(WaitUntil([&] { return FocusedSelection(edit) == refusal.refused; })) << FocusedSelection(edit);
             ::SetWindowTextA(edit, refusal.retyped.c_str());
             PressButton(::GetParent(edit), refusal.press);
         });
@@ -124,7 +112,7 @@ std::string StateOf(HWND dialog)
                         && enabled(IDC_TIMEDAY_TIME) == custom && enabled(IDC_TIMEDAY_SET_DEFAULT) == custom;
     return std::string(!consistent ? "mixed" : custom ? "custom" : "default") + "|"
            + DialogItemText(dialog, IDC_TIMEDAY_TIME) + "|" + DialogItemText(dialog, IDC_TIMEDAY_DEFAULT_TIME) + "|"
-           + GetString(HKEY_CURRENT_USER, kLarkKey, "strDefaultDayStart").value_or("") + "|"
+           + GetString(HKEY_CURRENT_USER, kLark, "strDefaultDayStart").value_or("") + "|"
            + std::to_string(::GetDlgCtrlID(FocusOf(dialog)));
 }
 

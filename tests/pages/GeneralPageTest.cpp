@@ -95,9 +95,7 @@ TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
     }
     // Below a volatile key not even the manager can create the Themes key.
     DeleteKeyTree(HKEY_CURRENT_USER, kAppearanceKey);
-    HKEY appearance = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kAppearanceKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &appearance, nullptr);
-    ::RegCloseKey(appearance);
+    CreateVolatileKey(HKEY_CURRENT_USER, kAppearanceKey);
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "Theme", "Kept");
     OnGeneralPage([&](HWND, HWND page) { EXPECT_EQ(Send(page, IDC_GENERAL_THEMES, CB_GETCOUNT), 0); }, PSBTN_OK);
     EXPECT_EQ(Stored("Theme") + " " + Stored("Sound"), "Kept On");

@@ -1,10 +1,10 @@
 // The system settings dialog behind the fourth export: what it lists and shows first, what OK stores, deletes
 // and tells, and the names that never become part of a key path.
-#include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/Messages.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/StandInTest.h"
+#include "tests/support/Themes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,8 @@ protected:
     void SetUp() override
     {
         StandInTest::SetUp();
-        for (const char* name : {"Zinc", "Amber"}) {
-            const std::string key = std::string(kThemesKey) + "\\Lark\\" + name;
-            SetString(HKEY_CURRENT_USER, key, "strPaletteMain", std::string(138, name[0] == 'Z' ? '4' : 'a'));
-            SetString(HKEY_CURRENT_USER, key, "strTimeSettings", "Day;default;default");
-        }
+        for (const char* name : {"Zinc", "Amber"})
+            StoreSetting("Lark", name, std::string(138, name[0] == 'Z' ? '4' : 'a'), "", 0, "Day;default;default");
         Use("Lark", "Lark");
     }
     static void Use(const char* systemTheme, const char* threadTheme)
@@ -128,9 +125,7 @@ TEST_F(SysSettingsTest, OkStoresTheSettingShownOrResetsTheSystemButNeverForAName
     }
     // Below a volatile key the theme's key can be neither opened nor created: the list stays empty.
     DeleteKeyTree(HKEY_CURRENT_USER, kThemesKey);
-    HKEY themes = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kThemesKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &themes, nullptr);
-    ::RegCloseKey(themes);
+    CreateVolatileKey(HKEY_CURRENT_USER, kThemesKey);
     ResetStandIns();
     Run("P01", [&](HWND, HWND list) { EXPECT_EQ(Entries(list), Texts{}); });
     EXPECT_EQ(StoredState(), unchanged);

@@ -4,55 +4,39 @@
 // the page's hue change the colour (the page told once per key), and Enter
 // applies it.
 #include "model/ColorConversions.h"
-#include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/StandInTest.h"
+#include "tests/support/Themes.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 
 using namespace qortest;
 
 namespace {
 
-const std::string kLark = std::string(kThemesKey) + "\\Lark";
-
-// A main palette as stored: 19 foreground entries, then 4 background ones.
+// A main palette as stored, from its foreground and background colour.
 std::string Palette(const HsbColor& fore, const HsbColor& back)
 {
-    std::string palette;
-    for (int entry = 0; entry < 23; ++entry) {
-        const ColorRef color = HsbToColorRef(entry < 19 ? fore : back);
-        char hex[7] = {};
-        std::snprintf(hex, sizeof(hex), "%02x%02x%02x", GetRValue(color), GetGValue(color), GetBValue(color));
-        palette += hex;
-    }
-    return palette;
+    return qortest::Palette(Hex(HsbToColorRef(fore)), Hex(HsbToColorRef(back)));
 }
 
 using ThemesPageKeyboardTest = StandInTest;
 
 TEST_F(ThemesPageKeyboardTest, TabGoesAsThePageIsSeenAndTheKeyboardAloneChangesAndAppliesAColour)
 {
-    SetString(HKEY_CURRENT_USER, kLark, "Path", "C:\\windows");
-    SetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting", "Noon");
-    SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", "Lark");
-    for (const char* palette : {"strPaletteMain", "strPaletteShift"})
-        SetString(HKEY_CURRENT_USER, kLark + "\\Noon", palette, Palette({0, 100, 100}, {240, 100, 100}));
-    SetDword(HKEY_CURRENT_USER, kLark + "\\Noon", "bTimeActivated", 1);
-    SetString(HKEY_CURRENT_USER, kLark + "\\Noon", "strTimeSettings", "Day;08:00;18:00");
+    UseTheme("Lark", "Noon");
+    const std::string redBlue = Palette({0, 100, 100}, {240, 100, 100});
+    StoreSetting("Lark", "Noon", redBlue, redBlue, 1, "Day;08:00;18:00");
     LoadedModule module;
     ModalAnswerer answerer;
     answerer.Then(WindowWithCaption("Qor GUI Settings"), [](HWND sheet) {
         const auto press = [sheet](UINT key, const std::function<bool()>& done) {
             PressKey(sheet, key);
-            for (int tries = 0; tries < 500 && !done(); ++tries)
-                ::Sleep(10);
-            return done();
+            return WaitUntil(done);
         };
         const auto focusOn = [sheet](HWND window) { return [sheet, window] { return FocusOf(sheet) == window; }; };
         const auto focusMoves = [sheet] { return [sheet, from = FocusOf(sheet)] { return FocusOf(sheet) != from; }; };

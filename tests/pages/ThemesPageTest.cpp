@@ -2,11 +2,11 @@
 // the two lists, the name text, linked hues, the enabling rules, the layout
 // and what the page paints, and what Apply stores, applies and tells.
 #include "color/TimeBlend.h"
-#include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/LoadedModule.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/StandInTest.h"
+#include "tests/support/Themes.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -31,67 +31,18 @@ enum : int {
     kRestore = 0x10018, kApply = 0x3021, kScrollBar = 4096, kTimeBar = 4097, kNameEdit = 205, kCustomTime = 208,
     kTimeEdit = 209, kSetDefault = 210,
 };
-const std::string kLark = std::string(kThemesKey) + "\\Lark";
-
-// 19 foreground and 4 background colours, joined as stored or, with ",", as the library journals them.
-std::string Palette(const std::string& fore, const std::string& back, const std::string& join = "")
-{
-    std::string text = fore;
-    for (int i = 1; i < 23; ++i)
-        text += join + (i < 19 ? fore : back);
-    return text;
-}
-
-void StoreSetting(const std::string& name, DWORD scheduled = 0, DWORD writeProtected = 0, const std::string& theme = kLark,
+// A setting of Lark's (or another theme's) with the palettes the tests read back.
+void Store(const std::string& name, DWORD scheduled = 0, DWORD writeProtected = 0, const std::string& theme = "Lark",
                   const std::string& main = Palette("ff0000", "0000ff"), const char* times = "Day;00:00;23:59",
                   HKEY hive = HKEY_CURRENT_USER)
 {
-    const std::string key = theme + "\\" + name;
-    SetString(hive, key, "strPaletteMain", main);
-    SetString(hive, key, "strPaletteShift", Palette("00ff00", "ffffff"));
-    SetDword(hive, key, "bTimeActivated", scheduled);
-    SetString(hive, key, "strTimeSettings", times);
-    SetDword(hive, key, "bWriteProtected", writeProtected);
-}
-
-// Lark, in a folder that exists, is the library's active theme with the given active setting.
-void UseLark(const char* active)
-{
-    SetString(HKEY_CURRENT_USER, kLark, "Path", "C:\\windows");
-    SetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting", active);
-    SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", "Lark");
-}
-
-// A key made under a parent opened on its own: Wine refuses long full paths.
-void CreateUnder(const std::string& parent, const std::string& name, const char* value, const char* data)
-{
-    HKEY parentKey = nullptr, key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parentKey, nullptr);
-    ::RegCreateKeyExA(parentKey, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    ::RegSetValueExA(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(data), static_cast<DWORD>(strlen(data) + 1));
-    ::RegCloseKey(key);
-    ::RegCloseKey(parentKey);
+    qortest::StoreSetting(theme, name, main, Palette("00ff00", "ffffff"), scheduled, times, writeProtected, hive);
 }
 
 std::string LastCall(const char* function)
 {
     const std::vector<std::string> calls = CallsTo(ThemeLibraryCalls(), function);
     return calls.empty() ? "" : calls.back();
-}
-
-bool WaitUntil(const std::function<bool()>& done)
-{
-    for (int tries = 0; tries < 500 && !done(); ++tries)
-        ::Sleep(10);
-    return done();
-}
-
-RECT InPage(HWND window)
-{
-    RECT rect = {};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 // The children with an id, in the order of their creation.
@@ -229,8 +180,8 @@ TEST_F(ThemesPageTest, ThemesListedInRegistryOrderTheActiveOneChosenAnotherOneAp
             SetString(HKEY_CURRENT_USER, kThemesKey + std::string(theme), "Path", "C:\\windows");
         SetString(HKEY_CURRENT_USER, kThemesKey, "SystemDefault", "ThemeA");
         SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", c.active);
-        StoreSetting("Dusk", 0, 0, std::string(kThemesKey) + "\\Theme-B");
-        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Theme-B", "ActiveColorSetting", "Dusk");
+        Store("Dusk", 0, 0, "Theme-B");
+        SetString(HKEY_CURRENT_USER, ThemeKey("Theme-B"), "ActiveColorSetting", "Dusk");
         OnColorPage([&](const Page& page) {
             EXPECT_EQ(page.Entries(kThemes), (Texts{"Theme-B", "ThemeA"}));
             EXPECT_EQ(page.Text(kThemes), c.chosen) << c.active;
@@ -248,9 +199,9 @@ TEST_F(ThemesPageTest, ThemesListedInRegistryOrderTheActiveOneChosenAnotherOneAp
 
 TEST_F(ThemesPageTest, SettingsSortedWithoutTheCustomSettingNameInItsThreeStatesLinkedHues)
 {
-    UseLark("Alpha");
-    StoreSetting("_Zulu", 0, 0, kLark, Palette("ff002a", "ff2b00"));  // hues 350 and 10
-    StoreSetting("Alpha", 0, 0, kLark, Palette("ff1600", "ff002a"));  // hues 5 and 350
+    UseTheme("Lark", "Alpha");
+    Store("_Zulu", 0, 0, "Lark", Palette("ff002a", "ff2b00"));  // hues 350 and 10
+    Store("Alpha", 0, 0, "Lark", Palette("ff1600", "ff002a"));  // hues 5 and 350
     SetString(HKEY_CURRENT_USER, kLark, "strTimeSettings", "default");  // custom values of the theme
     OnColorPage([](const Page& page) {
         EXPECT_EQ(page.Entries(), (Texts{"_Zulu", "Alpha"}));
@@ -284,13 +235,13 @@ TEST_F(ThemesPageTest, LayoutPaintedLabelsEnablingTimeBarsAndPreviewOfTheStartPa
         DWORD scheduled, disable, writeProtected;
         bool editable, deletable;
     } cases[] = {{1, 0, 0, true, true}, {0, 0, 1, true, false}, {0, 1, 0, false, false}};
-    UseLark("Noon");
+    UseTheme("Lark", "Noon");
     for (const auto& k : cases) {
         const bool scheduled = k.scheduled == 1;
         SetDword(HKEY_CURRENT_USER, kLark, "DisableSetting", k.disable);
-        StoreSetting("Noon", k.scheduled, k.writeProtected);
+        Store("Noon", k.scheduled, k.writeProtected);
         OnColorPage([&](const Page& page) {
-            const RECT group = InPage(page.Item(kGroup));
+            const RECT group = RectInParent(page.Item(kGroup));
             const int l = group.left + 8, t = group.top + 20, r = group.right - 8, c = r - 208, a = t + 235, s = t + 323;
             const int link = l + 208 + (c - l - 208 - 16) / 2;
             const std::pair<int, std::vector<RECT>> layout[] = {
@@ -304,10 +255,10 @@ TEST_F(ThemesPageTest, LayoutPaintedLabelsEnablingTimeBarsAndPreviewOfTheStartPa
             for (const auto& [id, rects] : layout) {
                 std::vector<RECT> shown;
                 for (HWND child : ChildrenWithId(page.hwnd, id))
-                    shown.push_back(InPage(child));
+                    shown.push_back(RectInParent(child));
                 EXPECT_EQ(shown, rects) << id;
             }
-            const RECT day = InPage(page.Item(kShiftBy));  // shown closed; opened it reaches s + 150
+            const RECT day = RectInParent(page.Item(kShiftBy));  // shown closed; opened it reaches s + 150
             EXPECT_TRUE(day.left == l + 108 && day.top == s && day.right == l + 208) << "Day list";
             EXPECT_EQ(::SendMessageA(page.hwnd, WM_GETFONT, 0, 0), ::SendMessageA(page.sheet, WM_GETFONT, 0, 0));
             EXPECT_TRUE(page.ShowsText({l + 208, t + 171, c, t + 187})) << "<- Link ->";
@@ -328,7 +279,7 @@ TEST_F(ThemesPageTest, LayoutPaintedLabelsEnablingTimeBarsAndPreviewOfTheStartPa
             const std::vector<HWND> times = ChildrenWithId(page.hwnd, kColor);
             for (int i = 0; i < 2; ++i) {
                 HWND bar = ::GetDlgItem(times[i + 1], kTimeBar);
-                EXPECT_EQ(InPage(bar), (RECT{15, 33, 193, 43}));
+                EXPECT_EQ(RectInParent(bar), (RECT{15, 33, 193, 43}));
                 const CTimeBlend blend(pairs[i].first, pairs[i].second, 176);
                 EXPECT_TRUE(WaitUntil([&] {
                     const HDC dc = ::GetDC(bar);
@@ -352,9 +303,9 @@ TEST_F(ThemesPageTest, ApplyActivatesAppliesRecordsTheScheduleAndTellsEveryProce
         const char *active, *hueShiftTheme, *hueShiftColor;
         size_t applies;  // the schedule runs once more
     } cases[] = {{0, false, "Noon", "", "", 1}, {1, false, "Noon", "Lark", "Noon", 2}, {1, true, "", "Lark", "", 2}};
-    UseLark("Noon");
+    UseTheme("Lark", "Noon");
     for (const auto& c : cases) {
-        StoreSetting("Noon", c.scheduled);
+        Store("Noon", c.scheduled);
         SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Old");
         ChildProcess probe(ProgramBeside("qorprobe.exe") + " session QorPageProbe 20000");
         ASSERT_TRUE(WaitUntil([] { return ::FindWindowA("QorPageProbe", nullptr) != nullptr; }));
@@ -381,9 +332,9 @@ TEST_F(ThemesPageTest, ApplyActivatesAppliesRecordsTheScheduleAndTellsEveryProce
 
 TEST_F(ThemesPageTest, AReloadByTheHostWhileOpenIsFollowedKeepingTheEditAndTheChoice)
 {
-    UseLark("Beta");
+    UseTheme("Lark", "Beta");
     for (const char* name : {"Alpha", "Beta"})
-        StoreSetting(name);
+        Store(name);
     WNDCLASSA hostClass = {};
     hostClass.lpfnWndProc = ReinitOnRequest;
     hostClass.lpszClassName = "QorReinitHost";
@@ -391,7 +342,7 @@ TEST_F(ThemesPageTest, AReloadByTheHostWhileOpenIsFollowedKeepingTheEditAndTheCh
     HWND host = ::CreateWindowA("QorReinitHost", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     OnColorPage([&](const Page& page) {
         page.Pick(0);
-        StoreSetting("Zeta");
+        Store("Zeta");
         ::SendMessageA(host, WM_APP, 0, 0);
         page.MoveHue(kColor, 30);
         EXPECT_TRUE(page.Shows({"Alpha", "Beta", "Zeta"}, -1, "Custom, Derived From Alpha"));
@@ -412,21 +363,19 @@ TEST_F(ThemesPageTest, OpensOnManySettingsOverlongNamesNoThemesKeyAndAFailingRel
         const char *caption, *name;  // the theme group's caption is the template's when the page stops early
     } cases[] = {
         {[] {
-             UseLark("Setting 1999");
+             UseTheme("Lark", "Setting 1999");
              for (int i = 0; i < 2000; ++i)
-                 CreateUnder(kLark, "Setting " + std::to_string(i), "strTimeSettings", "default");
+                 SetStringUnder(HKEY_CURRENT_USER, kLark, "Setting " + std::to_string(i), "strTimeSettings", "default");
          }, 1, 2000, "Theme setting", "Setting 1999"},
         {[] {
-             UseLark("Noon");
-             StoreSetting("Noon");
-             CreateUnder(kLark, std::string(255, 's'), "strTimeSettings", "default");
-             CreateUnder(kThemesKey, std::string(255, 't'), "Path", "C:\\windows");
+             UseTheme("Lark", "Noon");
+             Store("Noon");
+             SetStringUnder(HKEY_CURRENT_USER, kLark, std::string(255, 's'), "strTimeSettings", "default");
+             SetStringUnder(HKEY_CURRENT_USER, kThemesKey, std::string(255, 't'), "Path", "C:\\windows");
          }, 2, 1, "Theme setting", "Noon"},
         {[] {}, 0, 0, "Theme setting", "[Custom Setting]"},
         {[] {
-             HKEY key = nullptr;  // a volatile Themes key takes no lasting theme key: the manager cannot load
-             ::RegCreateKeyExA(HKEY_CURRENT_USER, kThemesKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-             ::RegCloseKey(key);
+             CreateVolatileKey(HKEY_CURRENT_USER, kThemesKey);  // no lasting theme key below: the manager cannot load
          }, 0, 0, "Select theme", "[Custom Setting]"},
     };
     for (const auto& c : cases) {
@@ -447,10 +396,10 @@ const char kAskRestore[] = "This will restore the original default settings.\nSe
 // asked, failing, the neighbour or the custom setting next; Restore: shipped values beside the user's own, Close only.
 TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
 {
-    UseLark("Alpha");
+    UseTheme("Lark", "Alpha");
     for (const char* name : {"Alpha", "Beta", "Noon"})
-        StoreSetting(name, 0, name[0] == 'A');
-    StoreSetting("Noon", 0, 1, kLark, Palette("00ff00", "0000ff"), "default", HKEY_LOCAL_MACHINE);
+        Store(name, 0, name[0] == 'A');
+    Store("Noon", 0, 1, "Lark", Palette("00ff00", "0000ff"), "default", HKEY_LOCAL_MACHINE);
     SetString(HKEY_CURRENT_USER, kLark + "\\Beta\\Child", "x", "");  // a key with a subkey cannot be deleted
     SetString(HKEY_CURRENT_USER, kLark + "\\Ghost", "x", "");          // a key without time settings: not listed
     const auto next = [](const Texts& entries, int chosen, const std::string& name, int pick = LB_ERR, int click = kDelete) {
@@ -491,9 +440,7 @@ TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
              EXPECT_TRUE(page.Shows({"Mine", "Noon"}, 0, "Mine") && !page.SheetEnabled(IDCANCEL) && !LastCall("RmApplyColors").empty());
              EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark + "\\Noon", "strPaletteMain"), Palette("00ff00", "0000ff"));
              DeleteKeyTree(HKEY_CURRENT_USER, kLark);
-             HKEY key = nullptr;  // a volatile theme key takes no lasting setting key
-             ::RegCreateKeyExA(HKEY_CURRENT_USER, kLark.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-             ::RegCloseKey(key);
+             CreateVolatileKey(HKEY_CURRENT_USER, kLark);  // no lasting setting key below
              page.Click(kSaveAs);
          }},
         {Showing(kNameEdit, "Mine"), {{kNameEdit, "Other"}}, IDOK, next({"Mine", "Noon"}, 0, "Mine", LB_ERR, kRestore)},
@@ -504,12 +451,12 @@ TEST_F(ThemesPageTest, SaveAsDeleteAndRestoreOnAShrinkingList)
 // The schedule's controls come and go with the switch, End edits the end pair, the time dialog sets the day's ends.
 TEST_F(ThemesPageTest, ScheduleSwitchEndPairAndDayTimesFromTheTimeDialog)
 {
-    UseLark("Noon");
-    StoreSetting("Noon", 0, 0, kLark, Palette("ff0000", "0000ff"), "default");
-    StoreSetting("Early", 0, 0, kLark, Palette("ff0000", "0000ff"), "Day;09:30");
+    UseTheme("Lark", "Noon");
+    Store("Noon", 0, 0, "Lark", Palette("ff0000", "0000ff"), "default");
+    Store("Early", 0, 0, "Lark", Palette("ff0000", "0000ff"), "Day;09:30");
     // The schedule's buttons and lists, the painted "Adjust" left of End and "Shift Colors By" left of the "Day" list; the pair edited.
     const auto shows = [](const Page& page, bool on, bool endPair) {
-        const RECT end = InPage(page.Item(kEnd)), day = InPage(page.Item(kShiftBy));
+        const RECT end = RectInParent(page.Item(kEnd)), day = RectInParent(page.Item(kShiftBy));
         const std::string colors = endPair ? Palette("00ff00", "ffffff", ",") : Palette("ff0000", "0000ff", ",");
         bool same = page.ShowsText({end.left - 130, end.top, end.left - 60, end.bottom}) == on && page.Hue(kColor) == (endPair ? 120 : 0)
                     && page.ShowsText({day.left - 108, day.top, day.left, day.top + 20}) == on

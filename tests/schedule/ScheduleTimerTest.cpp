@@ -11,11 +11,11 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Messages.h"
 #include "tests/support/StandInTest.h"
+#include "tests/support/Themes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,11 +35,8 @@ const ColorList kBlue = Uniform(PackColorRef(0, 0, 255), PackColorRef(0, 0, 0));
 std::string Hex(const ColorList& colors, const char* join)
 {
     std::string text;
-    for (ColorRef color : colors) {
-        char rgb[8];
-        std::snprintf(rgb, sizeof(rgb), "%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-        text += (text.empty() ? "" : join) + std::string(rgb);
-    }
+    for (ColorRef color : colors)
+        text += (text.empty() ? "" : join) + qortest::Hex(color);
     return text;
 }
 
@@ -47,13 +44,9 @@ std::string Hex(const ColorList& colors, const char* join)
 void StoreScheduledSetting(const ColorList& mainColors, const ColorList& shiftColors,
                            const std::string& timeSettings, DWORD scheduled)
 {
-    const std::string key = std::string(kThemesKey) + "\\Lark\\Evening";
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Lark");
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Evening");
-    SetString(HKEY_CURRENT_USER, key, "strPaletteMain", Hex(mainColors, ""));
-    SetString(HKEY_CURRENT_USER, key, "strPaletteShift", Hex(shiftColors, ""));
-    SetDword(HKEY_CURRENT_USER, key, "bTimeActivated", scheduled);
-    SetString(HKEY_CURRENT_USER, key, "strTimeSettings", timeSettings);
+    StoreSetting("Lark", "Evening", Hex(mainColors, ""), Hex(shiftColors, ""), scheduled, timeSettings.c_str());
 }
 
 int MinuteOfDayNow()
@@ -167,8 +160,8 @@ TEST_F(ScheduleTimerTest, TheTimersOfTheModuleAndEveryManagerApplyTheCurrentMinu
     ASSERT_FALSE(g_spy.sets.empty()) << "no timer at load";
     const int now = MinuteOfDayNow();
     const DayDefaults defaults = {TimeText(std::max(0, now - 60)), TimeText(std::min(24 * 60 - 1, now + 60))};
-    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayStart", defaults.start);
-    SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\Lark", "strDefaultDayEnd", defaults.end);
+    SetString(HKEY_CURRENT_USER, kLark, "strDefaultDayStart", defaults.start);
+    SetString(HKEY_CURRENT_USER, kLark, "strDefaultDayEnd", defaults.end);
     const auto expectTick = [&](const TimerSet& timer, const ColorList& main, const char* whose) {
         const auto expected = [&] {
             const auto colors = ScheduledColors("Day;default;DEFAULT", ";", defaults, main, kBlue, _time64(nullptr));

@@ -62,6 +62,21 @@ HWND FocusOf(HWND window);
 // A key pressed and released where window's thread has the focus (posted, so
 // that the dialog manager sees it as it sees the keyboard's).
 void PressKey(HWND window, UINT key);
+// A child window's rectangle in its parent's client coordinates.
+inline RECT RectInParent(HWND child)
+{
+    RECT rect = {};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+// Polls a condition while other threads work; true when it came true within 5 seconds.
+inline bool WaitUntil(const std::function<bool()>& condition)
+{
+    for (int tries = 0; tries < 1000 && !condition(); ++tries)
+        ::Sleep(5);
+    return condition();
+}
 // Presses a property sheet's OK, Cancel or Apply (PSBTN_*).
 inline void PressSheetButton(HWND sheet, int button) { ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 // The titles of a property sheet's tabs, in order.

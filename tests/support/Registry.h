@@ -51,6 +51,31 @@ inline void SetDword(HKEY hive, const std::string& path, const char* name, DWORD
     SetValue(hive, path, name, REG_DWORD, &value, sizeof(value));
 }
 
+// A key created volatile: it takes no lasting subkey, so creating one below it fails.
+inline void CreateVolatileKey(HKEY hive, const std::string& path)
+{
+    HKEY key = nullptr;
+    ::RegCreateKeyExA(hive, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    ::RegCloseKey(key);
+}
+
+// Writes a string into the subkey name of the opened parent, creating both: Wine opens no full key path of
+// more than about 260 characters, so long names are reached only this way. True when the value was written.
+inline bool SetStringUnder(HKEY hive, const std::string& parent, const std::string& name, const char* value,
+                           const std::string& data)
+{
+    HKEY parentKey = nullptr, key = nullptr;
+    LONG result = ::RegCreateKeyExA(hive, parent.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parentKey, nullptr);
+    if (result == ERROR_SUCCESS)
+        result = ::RegCreateKeyExA(parentKey, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (result == ERROR_SUCCESS)
+        result = ::RegSetValueExA(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                  static_cast<DWORD>(data.size() + 1));
+    ::RegCloseKey(key);
+    ::RegCloseKey(parentKey);
+    return result == ERROR_SUCCESS;
+}
+
 // The stored bytes of a value whatever its type (a string's terminator included).
 inline std::optional<std::string> GetRawValue(HKEY hive, const std::string& path, const char* name,
                                               DWORD* type = nullptr)
