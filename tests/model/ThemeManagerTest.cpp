@@ -1,9 +1,7 @@
 // The colour setting manager on the real registry: which theme and setting it
 // loads, what it writes, what it deletes, and that its active setting never
 // refers to a record that is gone.
-#include "frame/qorthmcust.h"
 #include "model/ThemeManager.h"
-#include "services/Globals.h"
 #include "standins/qorrm/qorrm_standin.h"
 #include "tests/support/Journal.h"
 #include "tests/support/StandInTest.h"
@@ -46,69 +44,47 @@ protected:
     CThemeManager m_manager;
 };
 
-// HueShiftTheme and HueShiftColor come from the user, else the machine (the
-// constructor and QorThemeReinit load them); with no theme named, the
-// library's active one, whose missing key is created empty. What a theme key
-// holds is read from the user hive only; a setting key without a string
-// strTimeSettings is none.
+// HueShiftTheme and HueShiftColor come from the user, else the machine; with
+// no theme named, the library's active one, whose missing key is created
+// empty. What a theme key holds is read from the user hive only; a setting
+// key without strTimeSettings is none.
 TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
 {
     ASSERT_TRUE(Load(nullptr));
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme"),
-              std::vector<std::string>{"RmGetActiveTheme(256)"});
+    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(256)"});
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Standard Theme")));
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 0);
-    EXPECT_TRUE(CustomIsActive());
+    EXPECT_TRUE(m_manager.GetColorSettingCount() == 0 && CustomIsActive());
 
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftTheme", "Lark");
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftColor", "Dusk");
     StoreSetting("Lark", "Dusk", kBlack, kBlack, 1, "Day;07:00;19:00", 1);
     Store("Lark", "Dawn");
     Store("Lark", "Untimed", nullptr);
-    SetDword(HKEY_CURRENT_USER, ThemeKey("Lark", "Untimed"), "strTimeSettings", 1);
     SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark", "Noon"), "strTimeSettings", "default");
     const CThemeManager manager;
-    EXPECT_EQ(manager.GetThemeName(), "Lark");
-    EXPECT_EQ(manager.GetColorSettingCount(), 2);
-    EXPECT_TRUE(manager.GetColorSetting(-1) == nullptr && manager.GetColorSetting(2) == nullptr);
+    EXPECT_TRUE(manager.GetColorSettingCount() == 2 && !manager.GetColorSetting(-1) && !manager.GetColorSetting(2));
     const CTheme* dusk = manager.GetActiveColorSetting();
-    ASSERT_NE(dusk, nullptr);
-    EXPECT_EQ(dusk->GetThemeName() + "/" + dusk->GetName() + "/" + dusk->GetTimeSettings(),
-              "Lark/Dusk/Day;07:00;19:00");
-    EXPECT_EQ(dusk->GetPaletteMainString() + dusk->GetPaletteShiftString(), kBlack + kBlack);
-    EXPECT_TRUE(dusk->m_bTimeActivated && dusk->m_bWriteProtected);
-
-    // QorThemeReinit reloads the process-wide manager: the user's value wins,
-    // one of the wrong type counts as missing.
-    const auto scheduled = [] {
-        QorThemeReinit();
-        return g_themeManager.GetThemeName() + "/" + g_themeManager.GetActiveColorSetting()->GetName();
-    };
-    EXPECT_EQ(scheduled(), "Lark/Dusk");
-    SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "Dawn");
-    SetDword(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", 1);
-    EXPECT_EQ(scheduled(), "Lark/Dawn");
+    EXPECT_EQ(dusk->GetThemeName() + "/" + dusk->GetName() + "/" + dusk->GetTimeSettings(), "Lark/Dusk/Day;07:00;19:00");
+    EXPECT_TRUE(dusk->GetPaletteMainString() == kBlack && dusk->m_bTimeActivated && dusk->m_bWriteProtected);
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", "");
-    EXPECT_EQ(scheduled(), "Lark/");
+    ASSERT_TRUE(Load(nullptr));
+    EXPECT_TRUE(m_manager.GetThemeName() == "Lark" && CustomIsActive()) << "the user's empty name hides the machine's";
 }
 
+// Without a SystemDefault, or with a library naming no theme, there is no
+// theme: the themes root is not taken for a theme key, read or written.
 TEST_F(ThemeManagerTest, SystemDependentStandsForTheSystemDefault)
 {
     SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", "system DEPENDENT");
     SetString(HKEY_LOCAL_MACHINE, kThemesKey, "SystemDefault", "Lark");
     Store("Lark", "Dawn");
     ASSERT_TRUE(Load(nullptr, "Dawn"));
-    EXPECT_EQ(m_manager.GetThemeName(), "Lark");
-    EXPECT_EQ(m_manager.GetActiveColorSetting(), Listed("Dawn"));
+    EXPECT_TRUE(m_manager.GetThemeName() == "Lark" && m_manager.GetActiveColorSetting() == Listed("Dawn"));
 
-    // Without a SystemDefault, or with a library naming no theme, there is no
-    // theme: the themes root is not taken for a theme key, read or written.
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kThemesKey);
     SetString(HKEY_CURRENT_USER, kThemesKey, "strTimeSettings", "default");
     EXPECT_FALSE(Load("System Dependent"));
-    EXPECT_FALSE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
     EXPECT_FALSE(m_manager.SetActiveColorSetting(m_manager.GetCustomSetting(), true));
-    EXPECT_FALSE(GetString(HKEY_CURRENT_USER, kThemesKey, "ActiveColorSetting"));
     FailThemeLibrary("RmGetActiveTheme");
     EXPECT_FALSE(Load(nullptr));
 }
@@ -121,11 +97,8 @@ TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
     Store("Lark", "Dawn");
     Store("Lark", "", "day;default;default", kBlack);
     const std::string held = CTheme().GetPaletteMainString();
-    const struct {
-        const char *stored, *active;
-        std::string palette;
-    } cases[] = {{"Dawn", "Dawn/Day;08:00;18:00", kWhite}, {"Nope", "/default", held}, {"dawn", "/default", held},
-                 {"", "/day;default;default", kBlack}};
+    const struct { const char *stored, *active; std::string palette; } cases[] = {{"Dawn", "Dawn/Day;08:00;18:00", kWhite},
+        {"Nope", "/default", held}, {"dawn", "/default", held}, {"", "/day;default;default", kBlack}};
     for (const auto& c : cases) {
         SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "ActiveColorSetting", c.stored);
         ASSERT_TRUE(Load("Lark"));
@@ -139,8 +112,8 @@ TEST_F(ThemeManagerTest, ActiveColorSettingChoosesByExactName)
 // A save over an existing key writes the five values and lists nothing new.
 // A new record is handed to the manager only when its save created the key;
 // otherwise (a key that existed unlisted, the custom values in the theme key)
-// the caller keeps it.
-TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
+// the caller keeps it. A name holding a backslash would address another key.
+TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesTakesOnlyRecordsOfNewKeysAndNeverHighContrast)
 {
     Store("Lark", "Dawn");
     Store("Lark", "Unlisted", nullptr);
@@ -148,78 +121,55 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesAndTakesOnlyRecordsOfNewKeys)
     CTheme* dawn = Listed("Dawn");
     dawn->SetMainForeground(120, 50, 50);
     dawn->m_bWriteProtected = true;
-    dawn->m_strTimeSettings = "Day;09:00;17:00";
     ASSERT_TRUE(m_manager.SaveColorSetting(*dawn));
-    const std::string key = ThemeKey("Lark", "Dawn");
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, key, "strPaletteMain"), dawn->GetPaletteMainString() + '\0');
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, key, "strTimeSettings"), std::string("Day;09:00;17:00", 16));
-    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, key, "bWriteProtected"), 1u);
+    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn"), "strPaletteMain"), dawn->GetPaletteMainString() + '\0');
+    EXPECT_EQ(GetDword(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn"), "bWriteProtected"), 1u);
 
-    for (const std::string name : {"Noon", "Unlisted", ""}) {
-        const bool newKey = name == "Noon";
-        auto record = std::make_unique<CTheme>();
-        record->m_strName = name;
+    for (const std::string name : {"Noon", "Unlisted", "", "Dawn\\Nested"}) {
+        const bool newKey = name == "Noon", nested = name == "Dawn\\Nested";
+        auto record = std::make_unique<CTheme>("Lark", name, "", "", false, "default", false);
         const CTheme* saved = record.get();
-        EXPECT_TRUE(m_manager.SaveColorSetting(record)) << name;
+        EXPECT_EQ(m_manager.SaveColorSetting(record), !nested) << name;
         EXPECT_EQ(record == nullptr, newKey) << name;
         EXPECT_EQ(Listed(name) == saved, newKey) << name;
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark", name), "strTimeSettings"), "default") << name;
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark", name), "strTimeSettings").value_or("-"),
+                  nested ? "-" : "default") << name;
     }
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 2) << "Dawn and Noon";
-    // A name holding a backslash would address another key: refused, kept.
-    auto nested = std::make_unique<CTheme>();
-    nested->m_strName = "Dawn\\Nested";
-    EXPECT_FALSE(m_manager.SaveColorSetting(nested));
-    EXPECT_NE(nested, nullptr);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn\\Nested")));
     ASSERT_TRUE(Load("Lark"));
     EXPECT_EQ(m_manager.GetColorSettingCount(), 3) << "Unlisted is listed now";
-}
 
-TEST_F(ThemeManagerTest, HighContrastIsNeverWritten)
-{
+    // The high-contrast theme's settings belong to the system: never written
+    // (its name compared with case); making its custom setting active
+    // records only the choice.
     ASSERT_TRUE(Load("High Contrast Theme"));
-    auto record = std::make_unique<CTheme>();
-    record->m_strName = "Mine";
-    EXPECT_FALSE(m_manager.SaveColorSetting(record));
-    EXPECT_NE(record, nullptr);
-    // Making the custom setting active records the choice, not its colours.
+    auto custom = std::make_unique<CTheme>();
+    EXPECT_TRUE(!m_manager.SaveColorSetting(custom) && custom) << "refused and kept";
     EXPECT_TRUE(m_manager.SetActiveColorSetting(m_manager.GetCustomSetting(), true));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme", "Mine")));
     EXPECT_FALSE(GetString(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme"), "strPaletteMain"));
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme"), "ActiveColorSetting"), "");
-    // The name is compared with case.
     ASSERT_TRUE(Load("high contrast theme"));
     EXPECT_TRUE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
 }
 
-// The theme key itself holds the persisted active name, the custom values (saved
-// when the custom setting is made active), the day times and DisableSetting:
-// the user's only, the machine's theme key holds decoys.
-TEST_F(ThemeManagerTest, TheThemeKeyHoldsTheActiveNameCustomValuesAndDayTimes)
+// The theme key's own values (active name, day times, DisableSetting) are the
+// user's only: the machine's theme key holds decoys. A theme without day
+// times leaves them as they were.
+TEST_F(ThemeManagerTest, TheThemeKeysOwnValuesAreTheUsers)
 {
     Store("Lark", "Dawn");
     for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
         SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
     SetDword(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), "DisableSetting", 1);
     ASSERT_TRUE(Load("Lark"));
-    EXPECT_TRUE(CustomIsActive());
-    EXPECT_FALSE(m_manager.GetDisableSetting());
+    EXPECT_TRUE(CustomIsActive() && !m_manager.GetDisableSetting());
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
 
     SetDword(HKEY_CURRENT_USER, ThemeKey("Lark"), "DisableSetting", 2);
     SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayStart", "07:30");
     ASSERT_TRUE(Load("Lark"));
     EXPECT_TRUE(m_manager.GetDisableSetting());
-    EXPECT_TRUE(m_manager.SetActiveColorSetting(Listed("Dawn"), true));
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, ThemeKey("Lark"), "ActiveColorSetting"), std::string("Dawn", 5));
-    CTheme* custom = m_manager.GetCustomSetting();
-    custom->SetMainBackground(0, 100, 100);
-    EXPECT_TRUE(m_manager.SetActiveColorSetting(custom, false));
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strPaletteMain"), custom->GetPaletteMainString());
     m_manager.SetDefaultDayEnd("20:15");
-    EXPECT_EQ(GetRawValue(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayEnd"), std::string("20:15", 6));
-    // A theme without day times leaves them as they were.
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayEnd"), "20:15");
     ASSERT_TRUE(Load("Nova"));
     EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
 }
@@ -233,15 +183,13 @@ TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
     Store("Lark", "Zeta");
     for (std::size_t length : {255, 256, 259}) {
         const std::string name(length, 'N');
-        // A setting of that name, created relative to the opened theme key.
         SetStringUnder(HKEY_CURRENT_USER, ThemeKey("Lark"), name, "strTimeSettings", "default");
         SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor", name);
         ASSERT_TRUE(Load("Lark")) << length;
         EXPECT_TRUE(Listed("Dawn") && Listed("Zeta")) << length;
         EXPECT_EQ(m_manager.GetActiveColorSetting()->GetName(), Listed(name) ? name : "") << length;
 
-        auto record = std::make_unique<CTheme>();
-        record->m_strName = std::string(length, 'S');
+        auto record = std::make_unique<CTheme>("Lark", std::string(length, 'S'), "", "", false, "default", false);
         m_manager.SaveColorSetting(record);
         EXPECT_EQ(record == nullptr, Listed(std::string(length, 'S')) != nullptr) << length << ": listed or kept";
 
@@ -262,32 +210,25 @@ TEST_F(ThemeManagerTest, OverlongThemeAndSettingNamesAreHandledSafely)
 // setting has no key of its own (deleting "its key" would take the theme's).
 TEST_F(ThemeManagerTest, DeleteRemovesTheKeyAndTheRecordButNothingItDoesNotOwn)
 {
-    for (const char* name : {"Dawn", "Dusk", "Noon"})
-        Store("Lark", name);
+    Store("Lark", "Dawn");
+    Store("Lark", "Noon");
     SetString(HKEY_CURRENT_USER, ThemeKey("Lark", "Noon") + "\\Child", "x", "y");
     ASSERT_TRUE(Load("Lark", "Dawn"));
     CTheme* noon = Listed("Noon");
-    EXPECT_FALSE(m_manager.DeleteColorSetting(noon, true)) << "a key with a subkey cannot be deleted";
-    EXPECT_EQ(Listed("Noon"), noon);
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Noon")));
-    EXPECT_TRUE(m_manager.DeleteColorSetting(Listed("Dusk"), false));
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dusk")));
+    EXPECT_TRUE(!m_manager.DeleteColorSetting(noon, true) && Listed("Noon") == noon) << "a key with a subkey stays";
     EXPECT_TRUE(m_manager.DeleteColorSetting(Listed("Dawn"), true));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dawn")));
-    EXPECT_EQ(m_manager.GetColorSettingCount(), 1);
-    EXPECT_TRUE(CustomIsActive());
+    EXPECT_TRUE(m_manager.GetColorSettingCount() == 1 && CustomIsActive());
 
     CTheme own;
-    own.m_strName = "Dusk";
-    EXPECT_FALSE(m_manager.SetActiveColorSetting(&own, false));
-    EXPECT_TRUE(m_manager.DeleteColorSetting(&own, true));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark", "Dusk")));
-    EXPECT_FALSE(m_manager.DeleteColorSetting(nullptr, false));
     CTheme* custom = m_manager.GetCustomSetting();
-    EXPECT_FALSE(m_manager.DeleteColorSetting(custom, true));
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Lark")));
-    EXPECT_TRUE(m_manager.DeleteColorSetting(custom, false));
+    EXPECT_FALSE(m_manager.SetActiveColorSetting(&own, false));
+    EXPECT_FALSE(m_manager.DeleteColorSetting(nullptr, false));
+    EXPECT_TRUE(m_manager.DeleteColorSetting(&own, false) && m_manager.DeleteColorSetting(custom, false)) << "left alone";
     EXPECT_EQ(m_manager.GetCustomSetting(), custom);
+    ASSERT_TRUE(Load("Nova"));  // a theme key without subkeys, which could be deleted
+    EXPECT_FALSE(m_manager.DeleteColorSetting(m_manager.GetCustomSetting(), true));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Nova")));
 }
 
 } // namespace
