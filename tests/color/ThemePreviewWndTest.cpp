@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -30,52 +31,34 @@ std::string Shape(HBITMAP bitmap)
     return std::to_string(dib.dsBm.bmWidth) + "x" + std::to_string(dib.dsBm.bmHeight) + "x" + std::to_string(dib.dsBm.bmBitsPixel);
 }
 
-// Theme folders of the test's own under the temporary folder, removed after it.
-class ThemePreviewWndTest : public StandInTest {
-protected:
-    void TearDown() override
-    {
-        std::filesystem::remove_all(m_root);
-        StandInTest::TearDown();
-    }
-    // A new folder, made the given theme's folder.
-    std::filesystem::path ThemeFolder(const char* theme)
-    {
-        const std::filesystem::path folder = m_root / theme;
-        std::filesystem::create_directories(folder);
-        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder.string());
-        return folder;
-    }
+using ThemePreviewWndTest = StandInTest;
 
-    const std::filesystem::path m_root =
-        std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
+// A 16 x 16 8-bit picture file in one colour.
+#pragma pack(push, 2)
+struct Picture {
+    BITMAPFILEHEADER file;
+    BITMAPINFOHEADER info;
+    RGBQUAD color;
+    BYTE pixels[16][16];
 };
-
-// A 16 x 16 8-bit picture in one colour.
-std::string WritePicture(const std::filesystem::path& folder, const char* name)
-{
-    const int width = 16;
-    const RGBQUAD color = {10, 20, 30, 0};
-    const std::string pixels(static_cast<size_t>((width + 3) & ~3) * width, '\0');
-    const BITMAPINFOHEADER info = {sizeof(info), width, width, 1, 8, BI_RGB, 0, 0, 0, 1, 0};
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info) + sizeof(color);
-    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
-    const std::string path = (folder / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(&file), sizeof(file))
-        .write(reinterpret_cast<const char*>(&info), sizeof(info))
-        .write(reinterpret_cast<const char*>(&color), sizeof(color))
-        << pixels;
-    return path;
-}
+#pragma pack(pop)
 
 TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEachLoadReleasesTheLast)
 {
-    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp");
-    ThemeFolder("Harbour");
-    ThemeFolder("Lighthouse");
-    SetString(HKEY_CURRENT_USER, "Software\\Qor\\ThemeLibrary\\Themes\\Harbour", "Preview", "HARBOUR");
-    SetString(HKEY_CURRENT_USER, "Software\\Qor\\ThemeLibrary\\Themes\\Lighthouse", "Preview", "..\\Standard Theme\\DEFPRV");
+    // Theme folders of the test's own, with the picture names the library gives.
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
+    const std::pair<const char*, const char*> themes[] = {
+        {kStandardTheme, nullptr}, {"Harbour", "HARBOUR"}, {"Lighthouse", "..\\Standard Theme\\DEFPRV"}};
+    for (const auto& [theme, preview] : themes) {
+        std::filesystem::create_directories(root / theme);
+        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", (root / theme).string());
+        if (preview)
+            SetString(HKEY_CURRENT_USER, std::string("Software\\Qor\\ThemeLibrary\\Themes\\") + theme, "Preview", preview);
+    }
+    const Picture picture = {{0x4D42, sizeof(Picture), 0, 0, offsetof(Picture, pixels)},
+                             {sizeof(BITMAPINFOHEADER), 16, 16, 1, 8, BI_RGB, 0, 0, 0, 1, 0}, {10, 20, 30, 0}, {}};
+    const std::string file = (root / kStandardTheme / "DEFPRV.bmp").string();
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(&picture), sizeof(picture));
     const struct {
         const char* theme;
         const char* shape;
@@ -85,7 +68,7 @@ TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEac
         {"Tideway Theme", kModulesPicture},
         {"High Contrast Theme", kModulesPicture},
         {"No Such Theme", "none"},  // the library knows no picture
-        {"Harbour", "none"},  // a picture the module does not carry
+        {"Harbour", "none"},     // a picture the module does not carry
         {"Lighthouse", "none"},  // a name that climbs out of the theme's folder
     };
     HBITMAP held = nullptr;
@@ -102,6 +85,7 @@ TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEac
     }
     EXPECT_EQ(Shape(held), "none") << "released with the window object";
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
+    std::filesystem::remove_all(root);
 }
 
 TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
