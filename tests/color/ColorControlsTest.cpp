@@ -105,9 +105,9 @@ TEST(ColorCtrlTest, PlacesItsPartsByTheCaptionAndScrollCodesAndKeysMoveOnlyTheHu
 
     c.host.tabOrder = c.control.GetTabStops();
     Press(VK_TAB);
-    EXPECT_TRUE(::GetFocus() == box && ShowsFocusCue(box, 1, 1, c.BoxShows(), c.BoxShows()));
+    EXPECT_TRUE(::GetFocus() == box && c.BoxCue());
     Press(VK_TAB);
-    EXPECT_TRUE(::GetFocus() == scrollBar && !ShowsFocusCue(box, 1, 1, c.BoxShows(), c.BoxShows()));
+    EXPECT_TRUE(::GetFocus() == scrollBar && !c.BoxCue());
     for (const auto& test : cases) {
         c.color.hue = test.start;
         c.control.UpdateFromColor();  // the owner's change: the control follows and posts nothing

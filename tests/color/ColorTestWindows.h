@@ -22,7 +22,6 @@ namespace colortest {
 
 using qortest::RectInParent;
 using qortest::TextOf;
-using qortest::WaitUntil;
 
 // Handles what is queued for this thread, keys as a dialog's loop takes them.
 inline void PumpMessages()
@@ -90,13 +89,6 @@ inline BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id)
 
 inline COLORREF PixelOf(HWND hwnd, int x, int y) { return ::GetPixel(CClientDC(hwnd).Get(), x, y); }
 
-// Whether a focus rectangle's dotted line lies over two pixels of a row that
-// would show the colours at and next.
-inline bool ShowsFocusCue(HWND hwnd, int x, int y, COLORREF at, COLORREF next)
-{
-    return PixelOf(hwnd, x, y) != at || PixelOf(hwnd, x + 1, y) != next;
-}
-
 inline bool Same(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 // A WM_LBUTTON* or WM_MOUSEMOVE (button held) at a client point, sent.
@@ -124,7 +116,9 @@ struct Controls {
     HWND Field() const { return field.GetSafeHwnd(); }
     COLORREF BoxShows() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 5, 5); }
     COLORREF FieldAt(int x, int y) const { return FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull); }
-    bool FieldCue() const { return ShowsFocusCue(Field(), 0, 0, FieldAt(0, 0), FieldAt(1, 0)); }
+    // Whether a focus rectangle's dotted line lies over two pixels of its top row.
+    bool BoxCue() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 1, 1) != BoxShows() || PixelOf(Part(CColorCtrl::kColorBoxId), 2, 1) != BoxShows(); }
+    bool FieldCue() const { return PixelOf(Field(), 0, 0) != FieldAt(0, 0) || PixelOf(Field(), 1, 0) != FieldAt(1, 0); }
     // The WM_COLOR_CHANGED posted since the last look.
     Senders Posted()
     {
