@@ -1,6 +1,6 @@
 // Windows for the colour tests: a dialog that hosts the controls under test,
-// records the WM_COLOR_CHANGED it receives and tabs along the test's order; a
-// colour control and a field on one; canvases of any depth; what a window shows.
+// records the WM_COLOR_CHANGED it receives and tabs along the test's order;
+// a colour control and a field on one, editing one colour as in the picker.
 #pragma once
 
 #include "color/ColorChanged.h"
@@ -22,10 +22,8 @@ namespace colortest {
 
 using qortest::RectInParent;
 using qortest::TextOf;
-using qortest::WaitUntil;
 
-// Handles what is queued for this thread (posted messages, paints), keys as
-// a dialog's message loop takes them.
+// Handles what is queued for this thread, keys as a dialog's loop takes them.
 inline void PumpMessages()
 {
     MSG msg;
@@ -44,9 +42,8 @@ inline void Press(UINT key)
     PumpMessages();
 }
 
-// A visible modeless dialog, 500 x 200, that parents the controls under test,
-// answers WM_GETFONT with the font it is given, records the senders of
-// WM_COLOR_CHANGED and lets Tab visit tabOrder.
+// A visible modeless dialog, 500 x 200, that answers WM_GETFONT with the font
+// it is given, records the senders of WM_COLOR_CHANGED and tabs along tabOrder.
 class HostWindow : public CDialog {
 public:
     explicit HostWindow(HFONT font = nullptr)
@@ -84,21 +81,13 @@ private:
     HFONT m_font;
 };
 
-// Creates a visible child of the framework's class, as the module's owners do.
+// A visible child of the framework's class, as the module's owners create it.
 inline BOOL CreateChild(CWnd& child, CWnd& parent, const RECT& rect, UINT id)
 {
     return child.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, rect, &parent, id);
 }
 
-// What a window shows at a point of its client area.
 inline COLORREF PixelOf(HWND hwnd, int x, int y) { return ::GetPixel(CClientDC(hwnd).Get(), x, y); }
-
-// Whether the dotted line of a focus rectangle lies over two pixels of a row
-// that would show the colours at and next.
-inline bool ShowsFocusCue(HWND hwnd, int x, int y, COLORREF at, COLORREF next)
-{
-    return PixelOf(hwnd, x, y) != at || PixelOf(hwnd, x + 1, y) != next;
-}
 
 inline bool Same(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
@@ -111,8 +100,7 @@ inline void SendMouse(HWND hwnd, UINT message, int x, int y)
 using Senders = std::vector<CWnd*>;
 const int kField = 80;
 
-// A colour control 206 pixels wide and an 80 x 80 field on a host, both
-// editing one colour as in the picker dialog.
+// A colour control 206 pixels wide and an 80 x 80 field on a host.
 struct Controls {
     explicit Controls(HsbColor start, HFONT font = nullptr)
         : color(start), host(font)
@@ -128,8 +116,9 @@ struct Controls {
     HWND Field() const { return field.GetSafeHwnd(); }
     COLORREF BoxShows() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 5, 5); }
     COLORREF FieldAt(int x, int y) const { return FieldColor(FieldHue(color.hue), x, y, kField, kField, FieldRows::kTopIsFull); }
-    // The field's focus cue along its top row.
-    bool FieldCue() const { return ShowsFocusCue(Field(), 0, 0, FieldAt(0, 0), FieldAt(1, 0)); }
+    // Whether a focus rectangle's dotted line lies over two pixels of its top row.
+    bool BoxCue() const { return PixelOf(Part(CColorCtrl::kColorBoxId), 1, 1) != BoxShows() || PixelOf(Part(CColorCtrl::kColorBoxId), 2, 1) != BoxShows(); }
+    bool FieldCue() const { return PixelOf(Field(), 0, 0) != FieldAt(0, 0) || PixelOf(Field(), 1, 0) != FieldAt(1, 0); }
     // The WM_COLOR_CHANGED posted since the last look.
     Senders Posted()
     {
@@ -155,40 +144,13 @@ struct Controls {
     bool CursorHeldInField() const
     {
         RECT clip = {}, window = {};
-        ::GetClipCursor(&clip);
-        ::GetWindowRect(Field(), &window);
-        return Same(clip, window);
+        return ::GetClipCursor(&clip) && ::GetWindowRect(Field(), &window) && Same(clip, window);
     }
 
     HsbColor color;
     HostWindow host;
     CColorCtrl control;
     CColorPicker field;
-};
-
-// A device-independent bitmap of a given depth in a memory context. 8 bits
-// get a table of 256 assorted colours that no field colour hits exactly.
-struct Canvas {
-    Canvas(int width, int height, WORD depth)
-        : bitmap(Create(width, height, depth)), selection(dc.Get(), bitmap.Get())
-    {
-    }
-    static HBITMAP Create(int width, int height, WORD depth)
-    {
-        struct {
-            BITMAPINFOHEADER header;
-            RGBQUAD colors[256];
-        } info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, depth, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        for (int i = 0; i < 256; ++i)
-            info.colors[i] = RGBQUAD{BYTE((i & 3) * 85), BYTE(((i >> 2) & 7) * 36), BYTE((i >> 5) * 36), 0};
-        void* bits = nullptr;
-        return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
-    COLORREF PixelAt(int x, int y) const { return ::GetPixel(dc.Get(), x, y); }
-
-    CMemoryDC dc{nullptr};
-    CBitmap bitmap;
-    CSelection selection;
 };
 
 } // namespace colortest

@@ -3,15 +3,15 @@
 #include "color/ThemePreviewWnd.h"
 #include "standins/qorrm/qorrm.h"
 #include "tests/color/ColorTestWindows.h"
-#include "tests/support/Journal.h"
-#include "tests/support/Registry.h"
+#include "tests/support/StandInTest.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace colortest;
@@ -31,91 +31,61 @@ std::string Shape(HBITMAP bitmap)
     return std::to_string(dib.dsBm.bmWidth) + "x" + std::to_string(dib.dsBm.bmHeight) + "x" + std::to_string(dib.dsBm.bmBitsPixel);
 }
 
-// Theme folders of the test's own under the temporary folder, removed after it.
-class ThemePreviewWndTest : public RegistryTest {
-protected:
-    void TearDown() override
-    {
-        std::filesystem::remove_all(m_root);
-        RegistryTest::TearDown();
-    }
-    // A new folder, made the given theme's folder.
-    std::filesystem::path ThemeFolder(const char* theme)
-    {
-        const std::filesystem::path folder = m_root / theme;
-        std::filesystem::create_directories(folder);
-        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", folder.string());
-        return folder;
-    }
+using ThemePreviewWndTest = StandInTest;
 
-    const std::filesystem::path m_root =
-        std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
+// A 16 x 16 8-bit picture file in one colour.
+#pragma pack(push, 2)
+struct Picture {
+    BITMAPFILEHEADER file;
+    BITMAPINFOHEADER info;
+    RGBQUAD color;
+    BYTE pixels[16][16];
 };
+#pragma pack(pop)
 
-// A square 8-bit picture in one colour.
-std::string WritePicture(const std::filesystem::path& folder, const char* name, int width)
+TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEachLoadReleasesTheLast)
 {
-    const RGBQUAD color = {10, 20, 30, 0};
-    const std::string pixels(static_cast<size_t>((width + 3) & ~3) * width, '\0');
-    const BITMAPINFOHEADER info = {sizeof(info), width, width, 1, 8, BI_RGB, 0, 0, 0, 1, 0};
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info) + sizeof(color);
-    const BITMAPFILEHEADER file = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
-    const std::string path = (folder / name).string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(&file), sizeof(file))
-        .write(reinterpret_cast<const char*>(&info), sizeof(info))
-        .write(reinterpret_cast<const char*>(&color), sizeof(color))
-        << pixels;
-    return path;
-}
-
-TEST_F(ThemePreviewWndTest, TheThemesOwnFileWinsRemovingItFallsBackAndEachLoadReleasesTheLast)
-{
-    const std::string file = WritePicture(ThemeFolder(kStandardTheme), "DEFPRV.bmp", 16);
-    ResetStandIns();
-    std::vector<HBITMAP> loaded;
+    // Theme folders of the test's own, with the picture names the library gives.
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
+    const std::pair<const char*, const char*> themes[] = {
+        {kStandardTheme, nullptr}, {"Harbour", "HARBOUR"}, {"Lighthouse", "..\\Standard Theme\\DEFPRV"}};
+    for (const auto& [theme, preview] : themes) {
+        std::filesystem::create_directories(root / theme);
+        SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + theme, "Path", (root / theme).string());
+        if (preview)
+            SetString(HKEY_CURRENT_USER, std::string("Software\\Qor\\ThemeLibrary\\Themes\\") + theme, "Preview", preview);
+    }
+    const Picture picture = {{0x4D42, sizeof(Picture), 0, 0, offsetof(Picture, pixels)},
+                             {sizeof(BITMAPINFOHEADER), 16, 16, 1, 8, BI_RGB, 0, 0, 0, 1, 0}, {10, 20, 30, 0}, {}};
+    const std::string file = (root / kStandardTheme / "DEFPRV.bmp").string();
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(&picture), sizeof(picture));
+    const struct {
+        const char* theme;
+        const char* shape;
+    } loads[] = {
+        {kStandardTheme, "16x16x8"},
+        {nullptr, "16x16x8"},  // the active theme, the same
+        {"Tideway Theme", kModulesPicture},
+        {"High Contrast Theme", kModulesPicture},
+        {"No Such Theme", "none"},  // the library knows no picture
+        {"Harbour", "none"},     // a picture the module does not carry
+        {"Lighthouse", "none"},  // a name that climbs out of the theme's folder
+    };
+    HBITMAP held = nullptr;
     {
         CThemePreviewWnd preview;
-        for (int round = 0; round < 10; ++round) {
-            if (round == 5)
-                ::DeleteFileA(file.c_str());
-            // Round 3 asks for the active theme, which is the same.
-            loaded.push_back(preview.LoadPreviewBitmap(round == 3 ? nullptr : kStandardTheme));
-            EXPECT_EQ(Shape(loaded.back()), round < 5 ? "16x16x8" : kModulesPicture) << "round " << round;
+        for (const auto& load : loads) {
+            const HBITMAP last = std::exchange(held, preview.LoadPreviewBitmap(load.theme));
+            EXPECT_EQ(Shape(held), load.shape) << "load " << &load - loads;
+            EXPECT_EQ(Shape(last), "none") << "released by load " << &load - loads;
         }
-        const auto released = [](HBITMAP bitmap) { return Shape(bitmap) == "none"; };
-        EXPECT_EQ(std::count_if(loaded.begin(), loaded.end(), released), 9) << "only the one held now lives";
+        ::DeleteFileA(file.c_str());
+        held = preview.LoadPreviewBitmap(kStandardTheme);
+        EXPECT_EQ(Shape(held), kModulesPicture) << "its file removed: never a stale copy";
     }
-    EXPECT_EQ(Shape(loaded.back()), "none") << "released with the window object";
-    // The buffers' sizes as the library is told them.
-    const std::vector<std::string> calls = ThemeLibraryCalls();
-    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"}) << "only for the unnamed theme";
-    std::vector<std::string> pictures(10, "RmGetPreviewBitmap(\"Standard Theme\", 256, 0)");
-    pictures[3] = "RmGetPreviewBitmap(null, 256, 0)";
-    EXPECT_EQ(CallsTo(calls, "RmGetPreviewBitmap"), pictures);
-    EXPECT_EQ(CallsTo(calls, "RmGetThemePath"), std::vector<std::string>(10, "RmGetThemePath(\"Standard Theme\", 260)"));
-}
-
-TEST_F(ThemePreviewWndTest, ShippedThemesGetTheModulesPictureUnknownOnesAndNamesLeavingTheFolderNone)
-{
-    CThemePreviewWnd preview;
-    HBITMAP held = nullptr;
-    for (const char* theme : {"High Contrast Theme", "Tideway Theme", kStandardTheme}) {
-        held = preview.LoadPreviewBitmap(theme);
-        EXPECT_EQ(Shape(held), kModulesPicture) << theme;
-    }
-    EXPECT_EQ(preview.LoadPreviewBitmap("No Such Theme"), nullptr) << "the library knows no picture";
-    EXPECT_EQ(Shape(held), "none");
-
-    const char harbour[] = "Software\\Qor\\ThemeLibrary\\Themes\\Harbour";
-    SetString(HKEY_CURRENT_USER, harbour, "Preview", "HARBOUR");
-    EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr) << "a picture the module does not carry";
-
-    // A name that climbs out of the theme's folder to a picture beside it.
-    WritePicture(ThemeFolder("Elsewhere"), "Outside.bmp", 9);
-    ThemeFolder("Harbour");
-    SetString(HKEY_CURRENT_USER, harbour, "Preview", "..\\Elsewhere\\Outside");
-    EXPECT_EQ(preview.LoadPreviewBitmap("Harbour"), nullptr);
+    EXPECT_EQ(Shape(held), "none") << "released with the window object";
+    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
+    std::filesystem::remove_all(root);
 }
 
 TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
@@ -123,18 +93,14 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
     HostWindow host;
     CThemePreviewWnd preview;
     ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, 208, 143}, 4097));
-    ResetStandIns();
-    preview.RedrawNow();
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmAdjustDibColorsPreview").size(), 1u) << "painted with no picture";
+    preview.RedrawNow();  // with no picture yet
     HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
 
-    // The picture: the desktop (colour 22) in its corner, the window
-    // background (colour 1) inside. Without a library palette nothing is
-    // selected, but the library is still asked to recolour.
+    // The picture shows the desktop (colour 22) in its corner. Without a
+    // library palette nothing is selected, but the library still recolours.
     for (const bool palette : {true, false}) {
         const COLORREF desktop = palette ? RGB(200, 10, 10) : RGB(10, 10, 200);
         std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
-        colors[1] = RGB(250, 250, 240);
         colors[22] = desktop;
         RmApplyColorsForPreview(colors.data());
         ResetStandIns();
@@ -142,11 +108,9 @@ TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
             FailThemeLibrary("RmGetPalette");
         preview.RedrawNow();
         const std::vector<std::string> calls = ThemeLibraryCalls();
-        for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"}) {
+        for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"})
             EXPECT_EQ(CallsTo(calls, call).size(), 1u) << call;
-        }
         EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 1, 1), desktop);
-        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 20, 90), RGB(250, 250, 240));
     }
     EXPECT_EQ(Shape(bitmap), kModulesPicture) << "painting does not reload";
 }
