@@ -11,8 +11,6 @@ namespace {
 // Held until the image unloads, as the process-wide manager holds its timer.
 CThreadTimer g_timer;
 
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {}
-
 } // namespace
 
 extern "C" __declspec(dllexport) int WINAPI BlankUse(const char* text)
@@ -32,6 +30,6 @@ extern "C" __declspec(dllexport) BOOL WINAPI BlankCreateWindow()
 
 extern "C" __declspec(dllexport) BOOL WINAPI BlankStartTimer(UINT periodMs)
 {
-    g_timer = CThreadTimer(periodMs, Tick);
+    g_timer = CThreadTimer(periodMs, [](HWND, UINT, UINT_PTR, DWORD) {});
     return g_timer.Id() != 0;
 }
