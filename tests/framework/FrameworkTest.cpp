@@ -5,7 +5,6 @@
 #include "framework/PropertySheet.h"
 #include "framework/ThreadTimer.h"
 #include "tests/framework/FrameworkTestResources.h"
-#include "tests/support/Messages.h"
 #include "tests/support/ModalAnswerer.h"
 
 #include <commctrl.h>

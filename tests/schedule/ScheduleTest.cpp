@@ -1,5 +1,4 @@
-// The day schedule's arithmetic: the time settings string, the times of day,
-// and the colours before, during and after the day. Native and under Wine.
+// The day schedule's arithmetic, natively and under Wine.
 #include "model/Schedule.h"
 
 #include "tests/schedule/ScheduleCases.h"
@@ -21,8 +20,7 @@ TEST(TimeSettings, SplitAtTheFirstSeparatorAndTheLastOfItsFirstCharacter)
     } cases[] = {
         {"Day;a;b;c", ";", "a;b|c"}, {"Day;09:30", ";", "|09:30"}, {"Day;08:00;18:00", "", "none"},
         // A longer separator: each field starts one character after its separator's start.
-        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day, 09:30", ", ", "| 09:30"},
-        {"Day,08:00,18:00", ", ", "none"},
+        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day,08:00,18:00", ", ", "none"},
     };
     for (const auto& c : cases) {
         const std::optional<DayTimeTexts> fields = SplitTimeSettings(c.settings, c.separator);
@@ -49,7 +47,7 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
 
 TEST(TimeSettings, AnEnteredTimeIsExactlyTwoDigitsTheSeparatorAndTwoDigitsWithinADay)
 {
-    for (const char* valid : {"08:00", "00:00", "23:59", "18:00"})
+    for (const char* valid : {"08:00", "00:00", "23:59"})
         EXPECT_TRUE(IsValidTime(valid, ':') && !IsValidTime(valid, '\0')) << valid;
     for (const char* invalid : {"8:00", "24:00", "12:60", "12.30", "08:00 ", "ab:cd", "", "+1:00", "08::0"})
         EXPECT_FALSE(IsValidTime(invalid, ':')) << invalid;
