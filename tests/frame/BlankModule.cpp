@@ -1,7 +1,6 @@
-// A DLL with nothing of the module's own: the framework, its entry and the
-// runtime, built like the module. Used for BlankUse only, it shows what the
-// toolchain leaves per load; its other exports use the framework's window
-// class and thread timer as the module does, in an image that is then freed.
+// A DLL built like the module with nothing of its own: BlankUse alone shows
+// what the toolchain leaves per load; the other exports use the framework's
+// window class and thread timer as the module does, in an image then freed.
 #include "framework/ThreadTimer.h"
 #include "framework/Wnd.h"
 
@@ -11,8 +10,6 @@ namespace {
 
 // Held until the image unloads, as the process-wide manager holds its timer.
 CThreadTimer g_timer;
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {}
 
 } // namespace
 
@@ -33,6 +30,6 @@ extern "C" __declspec(dllexport) BOOL WINAPI BlankCreateWindow()
 
 extern "C" __declspec(dllexport) BOOL WINAPI BlankStartTimer(UINT periodMs)
 {
-    g_timer = CThreadTimer(periodMs, Tick);
+    g_timer = CThreadTimer(periodMs, [](HWND, UINT, UINT_PTR, DWORD) {});
     return g_timer.Id() != 0;
 }

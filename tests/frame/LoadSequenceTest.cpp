@@ -41,8 +41,6 @@ TEST_F(LoadSequenceTest, LoadsTheTextModuleInTheUsersLanguageOnlyWhenTheLarkThem
         LoadedModule module;
         ASSERT_TRUE(module) << c.what << ": the module loads all the same";
         EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmIsLarkThemeActiveEx"), c.larkAsked) << c.what;
-        EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtGetDefaultLanguage"),
-                  c.loads.empty() ? Calls{} : Calls{"QorPcTxtGetDefaultLanguage(3)"}) << c.what;
         EXPECT_EQ(CallsTo(TextLibraryCalls(), "QorPcTxtLoad"), c.loads) << c.what;
         EXPECT_TRUE(CallsTo(TextLibraryCalls(), "QorPcTxtUnLoad").empty()) << c.what << ": not before unloading";
         module.Unload();

@@ -80,33 +80,26 @@ TEST_F(SheetTest, ShowsCaptionIconAndPagesInTheUsersLanguageWithCommonControls6A
     }
 }
 
-// The handle as another process, the front-end stand-in, reads and prints it.
-std::string HandleSeenByTheFrontEnd()
-{
-    const std::string output = RunAndCapture(ProgramBeside("qorfront.exe") + " --print-handle --quit");
-    return output.substr(0, output.find_first_of("\r\n"));
-}
-
-std::string Printed(HWND hwnd)
-{
-    char text[32];
-    std::snprintf(text, sizeof(text), "sheet window %08lx", HandleToULong(hwnd));
-    return text;
-}
-
+// Closed, the handle stays, stale, for every process.
 TEST_F(SheetTest, PublishesItsHandleToOtherProcessesWhileOpenAfterwardsAndForTheNewestSheet)
 {
+    const auto seenByTheFrontEnd = [] {
+        const std::string output = RunAndCapture(ProgramBeside("qorfront.exe") + " --print-handle --quit");
+        return output.substr(0, output.find_first_of("\r\n"));
+    };
+    const auto printed = [](HWND hwnd) {
+        char text[32];
+        std::snprintf(text, sizeof(text), "sheet window %08lx", HandleToULong(hwnd));
+        return std::string(text);
+    };
     LoadedModule module;
     std::string seenWhileOpen;
-    const HWND first = OpenSheet(module, "Qor GUI Settings", [&](HWND) { seenWhileOpen = HandleSeenByTheFrontEnd(); }).hwnd;
-    EXPECT_EQ(seenWhileOpen, Printed(first));
-    // Closed: the handle stays, stale, for every process.
-    EXPECT_EQ(module.CustWindowHandle(), first);
-    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(first));
-
+    const HWND first = OpenSheet(module, "Qor GUI Settings", [&](HWND) { seenWhileOpen = seenByTheFrontEnd(); }).hwnd;
+    EXPECT_EQ(seenWhileOpen, printed(first));
+    EXPECT_EQ(seenByTheFrontEnd(), printed(first));
     const HWND second = OpenSheet(module).hwnd;
     EXPECT_NE(second, first);
-    EXPECT_EQ(HandleSeenByTheFrontEnd(), Printed(second));
+    EXPECT_EQ(seenByTheFrontEnd(), printed(second));
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "model/Schedule.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -53,14 +52,6 @@ inline std::optional<ColorList> ColorsAt(const std::string& timeSettings, std::i
                                          const char* separator = ";")
 {
     return ScheduledColors(timeSettings, separator, defaults, kMain, kShift, now);
-}
-
-// "hh:mm" of a minute of the day.
-inline std::string TimeText(int minuteOfDay)
-{
-    char text[8];
-    std::snprintf(text, sizeof(text), "%02d:%02d", minuteOfDay / 60, minuteOfDay % 60);
-    return text;
 }
 
 } // namespace scheduletest

@@ -1,6 +1,4 @@
-// The day schedule's arithmetic at chosen moments: the time settings string,
-// the times of day, and the colours before, during and after the scheduled
-// day. Runs natively under sanitizers and under Wine with the module's runtime.
+// The day schedule's arithmetic, natively and under Wine.
 #include "model/Schedule.h"
 
 #include "tests/schedule/ScheduleCases.h"
@@ -22,8 +20,7 @@ TEST(TimeSettings, SplitAtTheFirstSeparatorAndTheLastOfItsFirstCharacter)
     } cases[] = {
         {"Day;a;b;c", ";", "a;b|c"}, {"Day;09:30", ";", "|09:30"}, {"Day;08:00;18:00", "", "none"},
         // A longer separator: each field starts one character after its separator's start.
-        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day, 09:30", ", ", "| 09:30"},
-        {"Day,08:00,18:00", ", ", "none"},
+        {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day,08:00,18:00", ", ", "none"},
     };
     for (const auto& c : cases) {
         const std::optional<DayTimeTexts> fields = SplitTimeSettings(c.settings, c.separator);
@@ -37,8 +34,7 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
         const char* text;
         const char* time;  // "h:m", or "none"
     } cases[] = {
-        {"8:30", "8:30"}, {"23:59", "23:59"}, {"", "0:0"}, {"ab:cd", "0:0"}, {"7", "7:7"},
-        {"123456", "12:56"}, {" 9: 9", "9:9"}, {"0x:1x", "0:1"},
+        {"23:59", "23:59"}, {"", "0:0"}, {"ab:cd", "0:0"}, {"7", "7:7"}, {"123456", "12:56"}, {" 9: 9", "9:9"},
         // Hand-edited times that are no time of day.
         {"24:00", "none"}, {"12:60", "none"}, {"-1:00", "none"}, {"08:-5", "none"},
     };
@@ -51,7 +47,7 @@ TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
 
 TEST(TimeSettings, AnEnteredTimeIsExactlyTwoDigitsTheSeparatorAndTwoDigitsWithinADay)
 {
-    for (const char* valid : {"08:00", "00:00", "23:59", "18:00"})
+    for (const char* valid : {"08:00", "00:00", "23:59"})
         EXPECT_TRUE(IsValidTime(valid, ':') && !IsValidTime(valid, '\0')) << valid;
     for (const char* invalid : {"8:00", "24:00", "12:60", "12.30", "08:00 ", "ab:cd", "", "+1:00", "08::0"})
         EXPECT_FALSE(IsValidTime(invalid, ':')) << invalid;
@@ -76,13 +72,13 @@ TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
         {"Day;18:00;08:00", 13, 0, &kHalfway},  // reversed: the same day
         {"Day;09:30", 4, 45, &kHalfway},        // one separator: the day starts at midnight
         // "default" in any letter case stands for the theme's default.
-        {"Day;default;default", 13, 0, &kHalfway}, {"Day;default;default", 14, 0, &kHalfway, &laterEnd},
+        {"Day;default;default", 14, 0, &kHalfway, &laterEnd},
         {"Day;DEFAULT;18:00", 14, 0, &kHalfway, &laterStart}, {"Day;defaults;18:00", 9, 0, &kHalfway},
         // The separator is the catalogue's text.
         {"Tag|08:00|18:00", 13, 0, &kHalfway, &kStandardDefaults, "|"}, {"Tag|08:00|18:00", 13, 0, nullptr},
         // Nothing to apply: equal times, no separator, no time of day.
-        {"Day;08:00;08:00", 8, 0, nullptr}, {"Day 08:00 18:00", 13, 0, nullptr},
-        {"Day;24:00;18:00", 13, 0, nullptr}, {"Day;08:00;default", 13, 0, nullptr, &handEdited},
+        {"Day;08:00;08:00", 8, 0, nullptr}, {"Day;24:00;18:00", 13, 0, nullptr},
+        {"Day;08:00;default", 13, 0, nullptr, &handEdited},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ColorsAt(c.settings, OnTestDay(c.hour, c.minute, c.second), *c.defaults, c.separator),
@@ -110,9 +106,8 @@ TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecisionWithAZeroFourthBy
 
 TEST(ScheduledColors, NothingForMomentsTheRuntimeCannotExpress)
 {
-    const std::int64_t farFuture = static_cast<std::int64_t>(1) << 62;
-    EXPECT_FALSE(ColorsAt("Day;08:00;18:00", farFuture));
-    EXPECT_FALSE(ColorsAt("Day;08:00;18:00", -farFuture));
+    for (const std::int64_t moment : {std::int64_t{1} << 62, -(std::int64_t{1} << 62)})
+        EXPECT_FALSE(ColorsAt("Day;08:00;18:00", moment));
 }
 
 } // namespace
