@@ -84,7 +84,15 @@ TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEac
         EXPECT_EQ(Shape(held), kModulesPicture) << "its file removed: never a stale copy";
     }
     EXPECT_EQ(Shape(held), "none") << "released with the window object";
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme").size(), 1u) << "only for the unnamed theme";
+    // The buffers' sizes as the library is told them.
+    const std::vector<std::string> calls = ThemeLibraryCalls();
+    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"}) << "only for the unnamed theme";
+    for (const auto& [name, size] : {std::pair{"RmGetPreviewBitmap", ", 256, "}, {"RmGetThemePath", ", 260)"}}) {
+        const std::vector<std::string> made = CallsTo(calls, name);
+        EXPECT_FALSE(made.empty()) << name;
+        for (const std::string& call : made)
+            EXPECT_NE(call.find(size), std::string::npos) << call;
+    }
     std::filesystem::remove_all(root);
 }
 
