@@ -114,18 +114,13 @@ void CColorCtrl::OnSize(UINT type, int cx, int cy)
     m_wndColorBar.Place(At(kStripInset, stripTop, width - 2 * kStripInset, kStripHeight));
 }
 
-HFONT CColorCtrl::ParentFont() const
-{
-    return reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
-}
-
 SIZE CColorCtrl::MeasureLabel() const
 {
     SIZE extent = {};
     const CClientDC dc(m_hWnd);
     if (!dc.Get())
         return extent;
-    const CSelection font(dc.Get(), ParentFont());
+    const CSelection font(dc.Get(), GetParentFont());
     if (!::GetTextExtentPoint32A(dc.Get(), m_strLabel.c_str(), static_cast<int>(m_strLabel.size()),
                                  &extent))
         extent = SIZE{};
@@ -141,7 +136,7 @@ void CColorCtrl::OnPaint()
         const CSelection brush(dc.Get(), ::GetStockObject(HOLLOW_BRUSH));
         ::Rectangle(dc.Get(), client.left, client.top, client.right, client.bottom);
     }
-    const CSelection font(dc.Get(), ParentFont());
+    const CSelection font(dc.Get(), GetParentFont());
     ::SetBkMode(dc.Get(), TRANSPARENT);
     RECT label = m_rcLabel;
     ::DrawTextA(dc.Get(), m_strLabel.c_str(), static_cast<int>(m_strLabel.size()), &label,

@@ -39,7 +39,6 @@ protected:
 
 private:
     SIZE MeasureLabel() const;
-    HFONT ParentFont() const;
     void ShowNames() const;
 
     int m_nMargin = 6;

@@ -2,6 +2,7 @@
 
 #include "color/ColorChanged.h"
 #include "resource.h"
+#include "services/ItemCaptions.h"
 #include "services/TextCatalogue.h"
 
 CColorPickerDlg::CColorPickerDlg(int hue, int saturation, int brightness, CWnd* parent)
@@ -32,8 +33,7 @@ BOOL CColorPickerDlg::OnInitDialog()
 void CColorPickerDlg::SetTexts() const
 {
     SetWindowText(GetTextString(DLG_COLORPICKER_CAPTION));
-    ::SetDlgItemTextA(m_hWnd, IDOK, GetTextString(DLG_OK_BUTTON).c_str());
-    ::SetDlgItemTextA(m_hWnd, IDCANCEL, GetTextString(DLG_CANCEL_BUTTON).c_str());
+    SetOkCancelCaptions(m_hWnd);
 }
 
 RECT CColorPickerDlg::TakePlaceholder(int id) const

@@ -1,5 +1,6 @@
 #include "color/FieldPainter.h"
 
+#include "framework/DibPixels.h"
 #include "framework/SolidFill.h"
 
 #include <new>
@@ -8,7 +9,6 @@ namespace {
 
 const int kPaletteDepth = 8;
 const int kTrueColorPacked = 24;
-const WORD kBufferDepth = 32;
 
 // A 24-bit display keeps the rows of its buffer-writing way; every other
 // deep display shows exactly the pixels of the per-pixel ways.
@@ -55,15 +55,7 @@ bool CFieldPainter::Prepare(const Key& key)
 
 void CFieldPainter::CopyKeptField(HDC dc) const
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = m_key.width;
-    info.bmiHeader.biHeight = -m_key.height;  // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = kBufferDepth;
-    info.bmiHeader.biCompression = BI_RGB;
-    ::StretchDIBits(dc, 0, 0, m_key.width, m_key.height, 0, 0, m_key.width, m_key.height, m_pixels.data(),
-                    &info, DIB_RGB_COLORS, SRCCOPY);
+    DrawTopDownPixels(dc, m_key.width, m_key.height, m_pixels.data());
 }
 
 void CFieldPainter::DrawPerPixel(HDC dc, int width, int height, int hue)

@@ -1,6 +1,7 @@
 #include "color/TimeBar.h"
 
 #include "color/TimeCtrl.h"
+#include "framework/DibPixels.h"
 #include "framework/GdiHandles.h"
 #include "framework/SolidFill.h"
 
@@ -11,7 +12,6 @@
 namespace {
 
 const int kPaletteDepth = 8;
-const WORD kBufferDepth = 32;
 
 void PaintPerColumn(HDC dc, const CTimeBlend& blend, int height)
 {
@@ -26,15 +26,7 @@ void PaintFromBuffer(HDC dc, const CTimeBlend& blend, int height)
     blend.ComputeRow(pixels.data());
     for (int y = 1; y < height; ++y)
         std::copy_n(pixels.begin(), width, pixels.begin() + static_cast<std::ptrdiff_t>(y) * width);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = kBufferDepth;
-    info.bmiHeader.biCompression = BI_RGB;
-    ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                        static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DrawTopDownPixels(dc, width, height, pixels.data());
 }
 
 } // namespace

@@ -55,7 +55,7 @@ void CTimeCtrl::OnSize(UINT type, int cx, int cy)
 void CTimeCtrl::OnPaint()
 {
     const CPaintDC dc(m_hWnd);
-    const CSelection font(dc.Get(), reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0)));
+    const CSelection font(dc.Get(), GetParentFont());
     ::SetBkMode(dc.Get(), TRANSPARENT);
     const UINT row = DT_SINGLELINE | DT_VCENTER;
     RECT text = m_rcText;

@@ -3,8 +3,6 @@
 
 #include "framework/Wnd.h"
 
-#include <vector>
-
 class CComboBox : public CWnd {
 public:
     // Index of the new entry; CB_ERR or CB_ERRSPACE when it was not added.
@@ -16,15 +14,7 @@ public:
     // CB_ERR when no entry is selected.
     int GetCurSel() const { return Send(CB_GETCURSEL, 0, 0); }
     int SetCurSel(int index) const { return Send(CB_SETCURSEL, index, 0); }
-    std::string GetLBText(int index) const
-    {
-        const int length = Send(CB_GETLBTEXTLEN, index, 0);
-        if (length < 0)
-            return {};
-        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-        Send(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-        return buffer.data();
-    }
+    std::string GetLBText(int index) const { return GetEntryText(CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 private:
     int Send(UINT message, WPARAM wParam, LPARAM lParam) const

@@ -3,8 +3,6 @@
 
 #include "framework/Wnd.h"
 
-#include <vector>
-
 class CListBox : public CWnd {
 public:
     // Index of the new entry; LB_ERR or LB_ERRSPACE when it was not added.
@@ -20,15 +18,7 @@ public:
     // The first entry after start whose whole text equals text in any letter
     // case (-1: from the first), or LB_ERR.
     int FindStringExact(int start, const std::string& text) const { return Send(LB_FINDSTRINGEXACT, start, Text(text)); }
-    std::string GetText(int index) const
-    {
-        const int length = Send(LB_GETTEXTLEN, index, 0);
-        if (length < 0)
-            return {};
-        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-        Send(LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
-        return buffer.data();
-    }
+    std::string GetText(int index) const { return GetEntryText(LB_GETTEXTLEN, LB_GETTEXT, index); }
     int SetItemDataPtr(int index, void* data) const { return Send(LB_SETITEMDATA, index, reinterpret_cast<LPARAM>(data)); }
     // Null for an entry without data or an index outside the list.
     void* GetItemDataPtr(int index) const

@@ -134,6 +134,16 @@ std::string CWnd::GetWindowText() const
     return buffer.data();
 }
 
+std::string CWnd::GetEntryText(UINT lengthMessage, UINT textMessage, int index) const
+{
+    const auto length = static_cast<int>(SendMessage(lengthMessage, static_cast<WPARAM>(index)));
+    if (length < 0)
+        return {};
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    SendMessage(textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return buffer.data();
+}
+
 void CWnd::SetFont(HFONT font, BOOL redraw) const
 {
     ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);

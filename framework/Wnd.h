@@ -60,6 +60,11 @@ public:
     std::string GetWindowText() const;
     void SetFont(HFONT font, BOOL redraw = TRUE) const;
     HFONT GetFont() const;
+    // The font the parent answers WM_GETFONT with: the one custom controls draw in.
+    HFONT GetParentFont() const
+    {
+        return reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
+    }
     // The windows Tab visits in this one, in order: the window itself, or
     // the parts of a composite control.
     virtual std::vector<HWND> GetTabStops() const { return {m_hWnd}; }
@@ -102,6 +107,9 @@ protected:
     // its procedure becomes ours, and Default() hands on to the one it had.
     void SubclassWindow(HWND hwnd);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    // An entry's text in a list-like control: lengthMessage answers its length
+    // (negative for no such entry), textMessage copies it.
+    std::string GetEntryText(UINT lengthMessage, UINT textMessage, int index) const;
 
     HWND m_hWnd = nullptr;
 

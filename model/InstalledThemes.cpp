@@ -2,6 +2,7 @@
 
 #include "framework/RegKey.h"
 #include "model/SettingsStore.h"
+#include "services/MakerLibraries.h"
 
 #include <mbstring.h>
 #include <shlwapi.h>
@@ -10,6 +11,7 @@ namespace {
 
 const DWORD kThemeNameBufferSize = 256;
 const DWORD kPathBufferSize = 260;
+const DWORD kSystemDefaultBufferSize = 260;
 const char kDefaultSuffix[] = " (default)";
 
 bool HasThemeFolder(HKEY themes, const char* name)
@@ -22,6 +24,8 @@ bool HasThemeFolder(HKEY themes, const char* name)
 }
 
 } // namespace
+
+const char kSystemDependent[] = "System Dependent";
 
 std::optional<std::vector<std::string>> InstalledThemes()
 {
@@ -47,4 +51,29 @@ bool SameThemeName(const std::string& a, const std::string& b)
     return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
                       reinterpret_cast<const unsigned char*>(b.c_str()))
            == 0;
+}
+
+int FindThemeEntry(const std::vector<std::string>& entries, const std::string& theme)
+{
+    for (size_t entry = 0; entry < entries.size(); ++entry) {
+        if (SameThemeName(ThemeEntryName(entries[entry]), theme))
+            return static_cast<int>(entry);
+    }
+    return -1;
+}
+
+std::string LibraryActiveTheme()
+{
+    char buffer[kThemeNameBufferSize] = {};
+    RmGetActiveTheme(buffer, kThemeNameBufferSize);
+    buffer[kThemeNameBufferSize - 1] = '\0';
+    return buffer;
+}
+
+std::string ResolveSystemDependent(const std::string& theme)
+{
+    if (!SameThemeName(theme, kSystemDependent))
+        return theme;
+    return settings::ReadUserThenMachineString(settings::kThemesKey, "SystemDefault", kSystemDefaultBufferSize)
+        .value_or("");
 }

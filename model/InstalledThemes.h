@@ -1,5 +1,6 @@
 // The visual themes the user can choose: the subkeys of the user's Themes key
-// whose Path names an existing folder. Both pages of the sheet list them.
+// whose Path names an existing folder. Both pages of the sheet list them;
+// the manager, the pages and the library name them the same way.
 #pragma once
 
 #include <optional>
@@ -19,3 +20,14 @@ std::string ThemeEntryName(const std::string& entryText);
 // Theme names compare ignoring letter case, character by character in the
 // ANSI code page (multi-byte aware).
 bool SameThemeName(const std::string& a, const std::string& b);
+
+// The first entry that stands for the theme, or -1.
+int FindThemeEntry(const std::vector<std::string>& entries, const std::string& theme);
+
+// The name that stands for the system's default theme.
+extern const char kSystemDependent[];
+// The theme library's active theme (asked with 256 bytes).
+std::string LibraryActiveTheme();
+// The theme itself, or for "System Dependent" (in any letter case) the
+// SystemDefault value of the Themes key, user then machine: empty when missing.
+std::string ResolveSystemDependent(const std::string& theme);

@@ -17,3 +17,18 @@ inline LibraryColors ToLibraryColors(const ColorList& colors)
     std::copy(colors.begin(), colors.end(), libraryColors.begin());
     return libraryColors;
 }
+
+// A setting's two palettes as the library takes them.
+inline LibraryColors MainLibraryColors(const CTheme& setting)
+{
+    ColorList colors = {};
+    setting.GetMainColors(colors);
+    return ToLibraryColors(colors);
+}
+
+inline LibraryColors ShiftLibraryColors(const CTheme& setting)
+{
+    ColorList colors = {};
+    setting.GetShiftColors(colors);
+    return ToLibraryColors(colors);
+}

@@ -75,6 +75,11 @@ bool WriteNumber(HKEY key, const char* name, DWORD value)
            == ERROR_SUCCESS;
 }
 
+bool IsSubkeyName(const std::string& name)
+{
+    return !name.empty() && name.find('\\') == std::string::npos;
+}
+
 std::vector<std::string> SubkeyNames(HKEY key, DWORD bufferSize)
 {
     std::vector<std::string> names;

@@ -27,6 +27,9 @@ std::optional<std::string> ReadString(HKEY key, const char* name,
 std::optional<DWORD> ReadNumber(HKEY key, const char* name);
 // Writes REG_SZ with its terminating zero; answers whether it was written.
 bool WriteString(HKEY key, const char* name, const std::string& text);
+// Whether a name can be a key of its own right below another: not empty, no
+// backslash (which would address a key further down).
+bool IsSubkeyName(const std::string& name);
 // The names of an open key's subkeys, in the registry's order. A name that
 // does not fit the buffer (Wine allows one character more than Windows) is
 // passed over; the listing goes on past it.

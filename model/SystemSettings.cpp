@@ -15,7 +15,7 @@ const DWORD kSettingNameBufferSize = 255;
 
 std::string SystemKeyPath(const std::string& system)
 {
-    if (system.empty() || system.find('\\') != std::string::npos)
+    if (!settings::IsSubkeyName(system))
         return {};
     return settings::kAppearanceKey + (kSystemsSubkey + system);
 }

@@ -1,24 +1,22 @@
 #include "model/ThemeManager.h"
 
+#include "model/InstalledThemes.h"
 #include "model/ScheduleTimer.h"
 #include "model/SettingsStore.h"
 #include "services/MakerLibraries.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 const UINT kSchedulePeriodMs = 5 * 60 * 1000;
 const char kDefaultDayStart[] = "08:00";
 const char kDefaultDayEnd[] = "18:00";
-const char kSystemDependent[] = "System Dependent";
 // Its settings belong to the system and are never written.
 const char kHighContrastTheme[] = "High Contrast Theme";
 
 // Buffer sizes of the names read, terminating zero included.
 const DWORD kScheduledThemeBufferSize = 260;
-const int kLibraryThemeBufferSize = 256;
 const std::size_t kMaxThemeNameLength = 255;
 const DWORD kSubkeyNameBufferSize = 256;
 
@@ -33,14 +31,6 @@ const char kValueTimeActivated[] = "bTimeActivated";
 const char kValueTimeSettings[] = "strTimeSettings";
 const char kValueWriteProtected[] = "bWriteProtected";
 
-std::string LibraryActiveTheme()
-{
-    char buffer[kLibraryThemeBufferSize] = {};
-    RmGetActiveTheme(buffer, kLibraryThemeBufferSize);
-    buffer[kLibraryThemeBufferSize - 1] = '\0';
-    return buffer;
-}
-
 std::string ResolveThemeName(const char* theme)
 {
     std::string name = theme ? std::string(theme).substr(0, kMaxThemeNameLength)
@@ -48,12 +38,7 @@ std::string ResolveThemeName(const char* theme)
                                                                    "HueShiftTheme",
                                                                    kScheduledThemeBufferSize)
                                    .value_or("");
-    if (name.empty())
-        name = LibraryActiveTheme();
-    if (_stricmp(name.c_str(), kSystemDependent) == 0)
-        name = settings::ReadUserThenMachineString(settings::kThemesKey, "SystemDefault")
-                   .value_or("");
-    return name;
+    return ResolveSystemDependent(name.empty() ? LibraryActiveTheme() : name);
 }
 
 bool ReadFlag(HKEY key, const char* name)
@@ -116,7 +101,7 @@ bool CThemeManager::EnumColorSettings()
         m_strActiveName =
             settings::ReadString(themeKey.Get(), kValueActiveColorSetting).value_or("");
     if (!m_strActiveName.empty()) {
-        CTheme* named = FindListed(m_strActiveName, theme);
+        CTheme* named = FindColorSetting(m_strActiveName, theme);
         m_pActiveSetting = named ? named : m_pCustomSetting.get();
     } else {
         if (std::unique_ptr<CTheme> custom = LoadColorSetting(theme, ""))
@@ -248,9 +233,11 @@ void CThemeManager::ApplyScheduleNow()
 std::optional<std::string> CThemeManager::SettingKeyPath(const std::string& name) const
 {
     // Without a theme name the theme key would be the themes root itself.
-    if (GetThemeName().empty() || name.find('\\') != std::string::npos)
+    if (GetThemeName().empty())
         return std::nullopt;
-    return name.empty() ? m_strThemeKey : m_strThemeKey + "\\" + name;
+    if (name.empty())
+        return m_strThemeKey;
+    return settings::IsSubkeyName(name) ? std::optional(m_strThemeKey + "\\" + name) : std::nullopt;
 }
 
 LONG CThemeManager::OpenSettingKey(CRegKey& key, const std::string& name, REGSAM access) const
@@ -275,7 +262,7 @@ void CThemeManager::ReadThemeValues(HKEY themeKey)
     m_bDisableSetting = ReadFlag(themeKey, kValueDisableSetting);
 }
 
-CTheme* CThemeManager::FindListed(const std::string& name, const std::string& theme) const
+CTheme* CThemeManager::FindColorSetting(const std::string& name, const std::string& theme) const
 {
     for (const std::unique_ptr<CTheme>& setting : m_arrSettings)
         if (setting->m_strName == name && setting->m_strTheme == theme)

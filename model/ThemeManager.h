@@ -69,6 +69,8 @@ public:
     // Null for an index below 0 or not below the count.
     CTheme* GetColorSetting(int index) const;
     int GetColorSettingCount() const { return static_cast<int>(m_arrSettings.size()); }
+    // The listed setting of that exact name and theme, or null.
+    CTheme* FindColorSetting(const std::string& name, const std::string& theme) const;
 
     // Makes a listed setting or the custom setting active (the custom setting
     // is saved on the way); with persist, records it as ActiveColorSetting.
@@ -106,7 +108,6 @@ private:
     LONG OpenSettingKey(CRegKey& key, const std::string& name, REGSAM access) const;
     LONG CreateSettingKey(CRegKey& key, const std::string& name, bool* created = nullptr) const;
     void ReadThemeValues(HKEY themeKey);
-    CTheme* FindListed(const std::string& name, const std::string& theme) const;
     bool Holds(const CTheme* record) const;
     SettingList::const_iterator FindIdentical(const CTheme* record) const;
     void SetDefaultDayValue(const char* valueName, const std::string& text, std::string& field);

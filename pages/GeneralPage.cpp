@@ -7,6 +7,7 @@
 #include "model/SmcRendering.h"
 #include "pages/ThemesPage.h"
 #include "resource.h"
+#include "services/ItemCaptions.h"
 #include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
 
@@ -24,10 +25,8 @@ const int kSmcMaxScaling = 200;
 const int kSliderPageSize = 5;
 // Bytes each of the page's values is read into, the terminating zero included.
 const DWORD kNumberBufferSize = 32;
-const int kThemeNameBufferSize = 256;
 const int kApplyButton = 12321;
 const int kColorSettingsPageIndex = 1;
-const char kSystemDependent[] = "System Dependent";
 const char kValueMaxScaling[] = "MaxScaling";
 const char kValueScaling[] = "Scaling";
 const char kValueSound[] = "Sound";
@@ -36,10 +35,7 @@ const char kSoundOn[] = "On";
 const char kSoundOff[] = "Off";
 
 // Control, catalogue text.
-const struct {
-    int id;
-    unsigned text;
-} kCaptions[] = {
+const ItemCaption kCaptions[] = {
     {IDC_GENERAL_SOUND_ON, GENERAL_IDC_SOUND_ON},
     {IDC_GENERAL_SOUND_OFF, GENERAL_IDC_SOUND_OFF},
     {IDC_GENERAL_SOUND_GROUP, DLG_GENERAL_IDC_SOUND_GROUPBOX},
@@ -109,14 +105,12 @@ BOOL CGeneralPage::OnInitDialog()
     if (IsSmcRenderingEnabled())
         m_cbThemes.EnableWindow(FALSE);
     SetSheetButtonCaptions();
-    if (!FillThemeList())
+    const std::optional<std::vector<std::string>> themes = FillThemeList();
+    if (!themes)
         return TRUE;
-    char active[kThemeNameBufferSize] = {};
-    RmGetActiveTheme(active, kThemeNameBufferSize);
-    active[kThemeNameBufferSize - 1] = '\0';
-    m_strTheme = active;
+    m_strTheme = LibraryActiveTheme();
     HandThemeToColorSettings();
-    SelectActiveTheme();
+    SelectActiveTheme(*themes);
     return TRUE;
 }
 
@@ -153,30 +147,28 @@ void CGeneralPage::ShowScaling() const
 
 void CGeneralPage::SetCaptions() const
 {
-    for (const auto& caption : kCaptions)
-        ::SetDlgItemTextA(m_hWnd, caption.id, GetTextString(caption.text).c_str());
+    SetItemCaptions(m_hWnd, kCaptions);
 }
 
 void CGeneralPage::SetSheetButtonCaptions() const
 {
     HWND sheet = GetParent();
-    ::SetDlgItemTextA(sheet, IDOK, GetTextString(DLG_OK_BUTTON).c_str());
-    ::SetDlgItemTextA(sheet, IDCANCEL, GetTextString(DLG_CANCEL_BUTTON).c_str());
-    ::SetDlgItemTextA(sheet, kApplyButton, GetTextString(TXT_TEXT_APPLY).c_str());
+    SetOkCancelCaptions(sheet);
+    SetItemCaption(sheet, kApplyButton, TXT_TEXT_APPLY);
 }
 
 // In the registry's order, never sorted, although the list has the sorted
 // style; "System Dependent" first and selected.
-bool CGeneralPage::FillThemeList() const
+std::optional<std::vector<std::string>> CGeneralPage::FillThemeList() const
 {
-    const auto themes = InstalledThemes();
+    auto themes = InstalledThemes();
     if (!themes)
-        return false;
+        return std::nullopt;
     for (const std::string& theme : *themes)
         m_cbThemes.InsertString(-1, theme);
     m_cbThemes.InsertString(0, kSystemDependent);
     m_cbThemes.SetCurSel(0);
-    return true;
+    return themes;
 }
 
 // The Color Settings page loads the active theme's settings when it shows.
@@ -190,14 +182,11 @@ void CGeneralPage::HandThemeToColorSettings() const
 
 // The first entry that names the active theme, its default mark cut; none
 // leaves "System Dependent" selected.
-void CGeneralPage::SelectActiveTheme() const
+void CGeneralPage::SelectActiveTheme(const std::vector<std::string>& themes) const
 {
-    for (int i = 0; i < m_cbThemes.GetCount(); ++i) {
-        if (SameThemeName(ThemeEntryName(m_cbThemes.GetLBText(i)), m_strTheme)) {
-            m_cbThemes.SetCurSel(i);
-            return;
-        }
-    }
+    const int listed = FindThemeEntry(themes, m_strTheme);
+    if (listed >= 0)
+        m_cbThemes.SetCurSel(listed + 1);  // after "System Dependent"
 }
 
 BOOL CGeneralPage::OnCommand(UINT id, UINT code, HWND control)

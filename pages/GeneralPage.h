@@ -7,7 +7,9 @@
 #include "framework/PropertyPage.h"
 #include "framework/SliderCtrl.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class CGeneralPage : public CPropertyPage {
 public:
@@ -26,10 +28,11 @@ private:
     void ShowScaling() const;
     void SetCaptions() const;
     void SetSheetButtonCaptions() const;
-    // False when the user has no Themes key: the list stays empty.
-    bool FillThemeList() const;
+    // The themes listed after "System Dependent"; none when the user has no
+    // Themes key: the list stays empty.
+    std::optional<std::vector<std::string>> FillThemeList() const;
     void HandThemeToColorSettings() const;
-    void SelectActiveTheme() const;
+    void SelectActiveTheme(const std::vector<std::string>& themes) const;
     void OnSoundChosen(BOOL on);
     void OnThemeChosen();
     void SetScaling(int scaling);

@@ -2,6 +2,7 @@
 
 #include "framework/Edit.h"
 #include "resource.h"
+#include "services/ItemCaptions.h"
 #include "services/TextCatalogue.h"
 
 CSaveDlg::CSaveDlg(CWnd* parent)
@@ -23,8 +24,7 @@ BOOL CSaveDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(GetTextString(DLG_SAVE_CAPTION));
-    SetDlgItemText(IDOK, GetTextString(DLG_OK_BUTTON));
-    SetDlgItemText(IDCANCEL, GetTextString(DLG_CANCEL_BUTTON));
+    SetOkCancelCaptions(m_hWnd);
 
     CEdit edit;
     edit.Attach(GetDlgItem(IDC_SAVE_NAME));

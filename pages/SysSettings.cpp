@@ -4,6 +4,7 @@
 #include "model/SettingsStore.h"
 #include "resource.h"
 #include "services/MakerLibraries.h"
+#include "services/ItemCaptions.h"
 #include "services/TextCatalogue.h"
 
 namespace {
@@ -42,13 +43,6 @@ std::string FillIn(std::string text, const std::string& argument)
     return text;
 }
 
-LibraryColors MainColorsOf(const CTheme& setting)
-{
-    ColorList colors = {};
-    setting.GetMainColors(colors);
-    return ToLibraryColors(colors);
-}
-
 void MoveControl(const CWnd& control, int left, int top, int right, int bottom)
 {
     ::SetWindowPos(control.GetSafeHwnd(), nullptr, left, top, right - left, bottom - top,
@@ -79,7 +73,7 @@ BOOL CSysSettings::OnInitDialog()
         return FALSE;
     m_pCustom = m_themeManager.GetCustomSetting();
     if (CTheme* active = m_themeManager.GetActiveColorSetting()) {
-        RmApplyColorsNoRegSave(MainColorsOf(*active).data());
+        RmApplyColorsNoRegSave(MainLibraryColors(*active).data());
         FillList(active);
     }
     m_wndPreview.LoadPreviewBitmap(m_strThemeName.c_str());
@@ -159,7 +153,7 @@ void CSysSettings::SelectColorSetting(CTheme* setting)
 {
     m_pSelected = setting;
     m_pWorkSetting->Copy(*setting);
-    m_colors = MainColorsOf(*m_pWorkSetting);
+    m_colors = MainLibraryColors(*m_pWorkSetting);
     RmApplyColorsForPreview(m_colors.data());
     m_wndPreview.RedrawNow();
 }
@@ -187,8 +181,7 @@ void CSysSettings::SetTexts() const
 {
     SetWindowText(GetTextString(TXT_SYSTEM_SETTING));
     m_stcLabel.SetWindowText(FillIn(GetTextString(TXT_COLOR_SETTING_FOR), m_strSystem));
-    ::SetDlgItemTextA(m_hWnd, IDOK, GetTextString(DLG_OK_BUTTON).c_str());
-    ::SetDlgItemTextA(m_hWnd, IDCANCEL, GetTextString(DLG_CANCEL_BUTTON).c_str());
+    SetOkCancelCaptions(m_hWnd);
 }
 
 // Nothing is stored, deleted or told when no setting was ever shown (the

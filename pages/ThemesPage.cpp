@@ -22,9 +22,6 @@ namespace {
 
 const HsbColor kInitialAnchor = {220, 23, 73};
 const RECT kCreationRect = {0, 0, 10, 10};
-const char kSystemDependent[] = "System Dependent";
-const int kThemeBufferSize = 256;
-const DWORD kSystemDefaultBufferSize = 260;
 
 // The layout inside the "Color setting" group box, in pixels.
 const int kGroupCaption = 12;   // the box's caption row
@@ -59,33 +56,6 @@ int Check(BOOL on)
     return on ? BST_CHECKED : BST_UNCHECKED;
 }
 
-// The name of the library's active theme; "System Dependent" stands for the
-// system's default theme.
-std::string ActiveThemeName()
-{
-    char buffer[kThemeBufferSize] = {};
-    RmGetActiveTheme(buffer, kThemeBufferSize);
-    buffer[kThemeBufferSize - 1] = '\0';
-    if (!SameThemeName(buffer, kSystemDependent))
-        return buffer;
-    return settings::ReadUserThenMachineString(settings::kThemesKey, "SystemDefault", kSystemDefaultBufferSize)
-        .value_or("");
-}
-
-LibraryColors MainColors(const CTheme& setting)
-{
-    ColorList colors = {};
-    setting.GetMainColors(colors);
-    return ToLibraryColors(colors);
-}
-
-LibraryColors ShiftColors(const CTheme& setting)
-{
-    ColorList colors = {};
-    setting.GetShiftColors(colors);
-    return ToLibraryColors(colors);
-}
-
 // Every refresh states the enabling again; only a change is worth a call.
 void SetEnabled(const CWnd& control, bool enable)
 {
@@ -112,12 +82,6 @@ std::string Trimmed(const std::string& text)
     if (first == std::string::npos)
         return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// A backslash would address another key than the setting's own.
-bool IsStorableName(const std::string& name)
-{
-    return !name.empty() && name.find('\\') == std::string::npos;
 }
 
 } // namespace
@@ -154,8 +118,8 @@ bool CThemesPage::CreateButton(CButton& button, UINT id, DWORD style, const std:
 
 bool CThemesPage::CreateControls()
 {
-    HWND sheet = GetParent();
-    m_hFont = sheet ? reinterpret_cast<HFONT>(::SendMessageA(sheet, WM_GETFONT, 0, 0)) : nullptr;
+    // The sheet's font; a page without a sheet has none.
+    m_hFont = GetParentFont();
     if (!m_hFont)
         return false;
     SetFont(m_hFont, FALSE);
@@ -227,7 +191,7 @@ BOOL CThemesPage::OnInitDialog()
     if (!g_themeManager.Reload(nullptr, nullptr, HKEY_CURRENT_USER, settings::kThemesKey))
         return FALSE;
     if (const CTheme* active = g_themeManager.GetActiveColorSetting()) {
-        RmApplyColorsNoRegSave(MainColors(*active).data());
+        RmApplyColorsNoRegSave(MainLibraryColors(*active).data());
         if (active->m_bTimeActivated)
             g_themeManager.ApplyScheduleNow();
     }
@@ -248,14 +212,9 @@ void CThemesPage::FillThemeList()
     // template asks for sorting.
     for (const std::string& theme : *themes)
         m_cboThemes.InsertString(-1, theme);
-    m_cboThemes.SetCurSel(0);
-    m_strThemeName = ActiveThemeName();
-    for (int entry = 0; entry < m_cboThemes.GetCount(); ++entry) {
-        if (SameThemeName(ThemeEntryName(m_cboThemes.GetLBText(entry)), m_strThemeName)) {
-            m_cboThemes.SetCurSel(entry);
-            break;
-        }
-    }
+    m_strThemeName = ResolveSystemDependent(LibraryActiveTheme());
+    // An active theme that is not listed leaves the first entry chosen.
+    m_cboThemes.SetCurSel(std::max(FindThemeEntry(*themes, m_strThemeName), 0));
     RmLoadNewTheme(m_strThemeName.c_str());
 }
 
@@ -366,7 +325,7 @@ void CThemesPage::FetchSettingsAfterReload()
     const int chosen = m_lstSettings.GetCurSel();
     const std::string chosenText = chosen == LB_ERR ? "" : m_lstSettings.GetText(chosen);
     if (m_pSelected && m_pSelected != m_pCustom) {
-        m_pSelected = FindListed(m_pWorkSetting->GetName());
+        m_pSelected = g_themeManager.FindColorSetting(m_pWorkSetting->GetName(), g_themeManager.GetThemeName());
         if (!m_pSelected) {
             m_pWorkSetting->m_strName.clear();
             m_pSelected = m_pCustom;
@@ -375,16 +334,6 @@ void CThemesPage::FetchSettingsAfterReload()
     FillSettingsList(m_pSelected);
     if (!chosenText.empty())
         m_lstSettings.SetCurSel(m_lstSettings.FindStringExact(-1, chosenText));
-}
-
-CTheme* CThemesPage::FindListed(const std::string& name) const
-{
-    for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
-        CTheme* setting = g_themeManager.GetColorSetting(index);
-        if (setting && setting->GetName() == name)
-            return setting;
-    }
-    return nullptr;
 }
 
 void CThemesPage::OnThemeSelEndOk()
@@ -500,8 +449,18 @@ void CThemesPage::ReadAnchors()
     m_hsbBackStart = m_pWorkSetting->GetMainBackground();
     m_hsbForeEnd = m_pWorkSetting->GetShiftForeground();
     m_hsbBackEnd = m_pWorkSetting->GetShiftBackground();
+    TakeHueDifferences();
+    WrapAnchors();
+}
+
+void CThemesPage::TakeHueDifferences()
+{
     m_nHueDiffStart = m_hsbBackStart.hue - m_hsbForeStart.hue;
     m_nHueDiffEnd = m_hsbBackEnd.hue - m_hsbForeEnd.hue;
+}
+
+void CThemesPage::WrapAnchors()
+{
     for (HsbColor* anchor : {&m_hsbForeStart, &m_hsbBackStart, &m_hsbForeEnd, &m_hsbBackEnd})
         WrapHue(*anchor);
 }
@@ -560,8 +519,8 @@ BOOL CThemesPage::SetVisibleFlag(const CWnd& window, BOOL visible)
 
 void CThemesPage::RefreshPreview()
 {
-    m_mainColors = MainColors(*m_pWorkSetting);
-    m_shiftColors = ShiftColors(*m_pWorkSetting);
+    m_mainColors = MainLibraryColors(*m_pWorkSetting);
+    m_shiftColors = ShiftLibraryColors(*m_pWorkSetting);
     RmApplyColorsForPreview((m_bEditEnd ? m_shiftColors : m_mainColors).data());
     ShowTime(m_btnDayStart, IsDefaultTime(m_strDayStart) ? g_themeManager.GetDefaultDayStart() : m_strDayStart);
     ShowTime(m_btnDayEnd, IsDefaultTime(m_strDayEnd) ? g_themeManager.GetDefaultDayEnd() : m_strDayEnd);
@@ -600,8 +559,7 @@ void CThemesPage::LinkHues(BOOL startPair, BOOL foregroundChanged)
         back.hue = fore.hue + difference;
     else
         fore.hue = back.hue - difference;
-    for (HsbColor* anchor : {&m_hsbForeStart, &m_hsbBackStart, &m_hsbForeEnd, &m_hsbBackEnd})
-        WrapHue(*anchor);
+    WrapAnchors();
 }
 
 void CThemesPage::WrapHue(HsbColor& color)
@@ -617,8 +575,7 @@ void CThemesPage::WrapHue(HsbColor& color)
 
 void CThemesPage::OnLinkClicked()
 {
-    m_nHueDiffStart = m_hsbBackStart.hue - m_hsbForeStart.hue;
-    m_nHueDiffEnd = m_hsbBackEnd.hue - m_hsbForeEnd.hue;
+    TakeHueDifferences();
     m_bLinked = m_bLinked == TRUE ? FALSE : TRUE;
     m_chkLink.SetCheck(Check(m_bLinked));
 }
@@ -721,7 +678,7 @@ std::string CThemesPage::AskSettingName() const
     dialog.m_strName = m_bCustomized ? m_strDerivedFrom : m_pWorkSetting->GetName();
     while (dialog.DoModal() == IDOK) {
         const std::string name = Trimmed(dialog.m_strName);
-        if (IsStorableName(name))
+        if (settings::IsSubkeyName(name))
             return name;
         AfxMessageBox(GetTextString(ERR_NO_VALID_NAME), MB_OK);
     }

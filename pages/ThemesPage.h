@@ -80,7 +80,6 @@ private:
     // After a reload of the manager by someone else (the host's
     // QorThemeReinit while the sheet is open), fetches the settings anew.
     void FetchSettingsAfterReload();
-    CTheme* FindListed(const std::string& name) const;
     void OnThemeSelEndOk();
     void EnableEditing(BOOL enable);
 
@@ -90,6 +89,9 @@ private:
     void RefreshPreview();
     void ReadAnchors();
     void WriteAnchors();
+    // Background hue minus foreground hue of each pair, signed, before wrapping.
+    void TakeHueDifferences();
+    void WrapAnchors();
     void LinkHues(BOOL startPair, BOOL foregroundChanged);
     static void WrapHue(HsbColor& color);
     // Sets or clears only the visible bit of the window's style (no showing,

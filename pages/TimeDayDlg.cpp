@@ -5,16 +5,12 @@
 #include "model/ThemeManager.h"
 #include "resource.h"
 #include "services/Globals.h"
+#include "services/ItemCaptions.h"
 #include "services/TextCatalogue.h"
 
 namespace {
 
-struct ItemText {
-    int id;
-    unsigned text;
-};
-
-const ItemText kItemTexts[] = {
+const ItemCaption kItemTexts[] = {
     {IDC_TIMEDAY_GROUP, DLG_TIMEDAY_IDC_GROUPBOX},
     {IDC_TIMEDAY_DEFAULT, DLG_TIMEDAY_IDC_CHKDEFAULT},
     {IDC_TIMEDAY_CUSTOM, DLG_TIMEDAY_IDC_CHKCUSTOM},
@@ -74,8 +70,7 @@ BOOL CTimeDayDlg::OnInitDialog()
 void CTimeDayDlg::SetTexts() const
 {
     SetWindowText(GetTextString(DLG_TIMEDAY_CAPTION));
-    for (const ItemText& item : kItemTexts)
-        SetDlgItemText(item.id, GetTextString(item.text));
+    SetItemCaptions(m_hWnd, kItemTexts);
 }
 
 void CTimeDayDlg::SetCustomMode(bool custom) const
