@@ -2,6 +2,7 @@
 // the two lists, the name text, linked hues, the enabling rules, what the page
 // paints, its windows, what Apply stores, applies and tells, and the keyboard.
 #include "color/TimeBlend.h"
+#include "framework/GdiHandles.h"
 #include "model/ColorConversions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/LoadedModule.h"
@@ -74,23 +75,23 @@ struct Page {
     void Click(int id) const { ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id))); }
     void Pick(int entry) const { ::SendMessageA(Item(kList), LB_SETCURSEL, entry, 0), Command(kList, LBN_SELCHANGE); }
     void Apply() const { ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0); }
+    static size_t Previews() { return CallsTo(ThemeLibraryCalls(), "RmApplyColorsForPreview").size(); }
     // Drags the hue scroll bar of a colour control; waits until the preview shows it.
     void MoveHue(int id, int hue) const
     {
-        const auto previews = [] { return CallsTo(ThemeLibraryCalls(), "RmApplyColorsForPreview").size(); };
-        const size_t before = previews();
+        const size_t before = Previews();
         ::SendMessageA(Item(id), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, hue), reinterpret_cast<LPARAM>(::GetDlgItem(Item(id), kScrollBar)));
-        EXPECT_TRUE(WaitUntil([&] { return previews() > before; }));
+        EXPECT_TRUE(WaitUntil([&] { return Previews() > before; }));
     }
     // Dark pixels in an area of the face: painted text.
     bool ShowsText(const RECT& area) const
     {
-        const HDC dc = ::GetDC(hwnd);
+        const CClientDC dc(hwnd);
         bool dark = false;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                dark = dark || GetGValue(::GetPixel(dc, x, y)) < 100;
-        return ::ReleaseDC(hwnd, dc), dark;
+                dark = dark || GetGValue(::GetPixel(dc.Get(), x, y)) < 100;
+        return dark;
     }
 };
 
@@ -275,15 +276,9 @@ TEST_F(ThemesPageTest, EnablingTheLinkPlacedAndPaintedAndTimeBarsOfTheStartPair)
             HWND time = page.Item(kBackground);  // the time controls come after the colour controls
             for (int i = 0; k.scheduled && i < 2; ++i) {
                 while ((time = ::GetWindow(time, GW_HWNDNEXT)) && ::GetDlgCtrlID(time) != kColor) {}
-                HWND bar = ::GetDlgItem(time, kTimeBar);
-                const CTimeBlend blend(pairs[i].first, pairs[i].second, 176);
-                EXPECT_TRUE(WaitUntil([&] {
-                    const HDC dc = ::GetDC(bar);
-                    int x = 0;
-                    while (x < 176 && ::GetPixel(dc, x, 4) == blend.Column(x))
-                        ++x;
-                    return ::ReleaseDC(bar, dc), x == 176;
-                })) << "time bar " << i;
+                const HWND bar = ::GetDlgItem(time, kTimeBar);
+                const COLORREF middle = CTimeBlend(pairs[i].first, pairs[i].second, 176).Column(88);
+                EXPECT_TRUE(WaitUntil([&] { return ::GetPixel(CClientDC(bar).Get(), 88, 4) == middle; })) << "time bar " << i;
             }
         });
     }
@@ -443,7 +438,6 @@ TEST_F(ThemesPageTest, TheKeyboardAloneGoesAsThePageIsSeenAndChangesAndStoresACo
                              part(background, kSample), part(background, kScrollBar), page.Item(kActivate),
                              page.Item(kStart), page.Item(kEnd), page.Item(kShiftBy), page.Item(kDayStart),
                              page.Item(kDayEnd), ::GetDlgItem(page.sheet, IDOK)};
-        const auto previews = [] { return CallsTo(ThemeLibraryCalls(), "RmApplyColorsForPreview").size(); };
         ::SendMessageA(page.sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(page.Item(kThemes)), TRUE);
         for (HWND stop : seen) {
             PressKey(page.sheet, VK_TAB);
@@ -461,11 +455,11 @@ TEST_F(ThemesPageTest, TheKeyboardAloneGoesAsThePageIsSeenAndChangesAndStoresACo
                     ::PostMessageA(picker, WM_CLOSE, 0, 0);  // so that the test ends
                 }
             } else if (stop == part(foreground, kScrollBar)) {
-                const size_t before = previews();
+                const size_t before = page.Previews();
                 PressKey(page.sheet, VK_RIGHT);
-                EXPECT_TRUE(WaitUntil([&] { return previews() > before; }));
+                EXPECT_TRUE(WaitUntil([&] { return page.Previews() > before; }));
                 ::Sleep(200);
-                EXPECT_TRUE(previews() == before + 1 && page.Hue(kBackground) == 242);
+                EXPECT_TRUE(page.Previews() == before + 1 && page.Hue(kBackground) == 242);
                 EXPECT_EQ(TextOf(foreground), "Foreground Color: hue 2, saturation 100, brightness 90");
             }
         }
