@@ -17,12 +17,7 @@ TEST_F(LoadSequenceTest, LoadsTheTextModuleInTheUsersLanguageOnlyWhenTheLarkThem
 {
     const Calls bothHives = {"RmIsLarkThemeActiveEx(HKLM)", "RmIsLarkThemeActiveEx(HKCU)"};
     const Calls german = {"QorPcTxtLoad(0, \"FCUST\", \"DE\", 0, 0)"};
-    const struct {
-        const char* what;
-        HKEY inactiveHive;
-        const char* failing;
-        Calls larkAsked, loads, unloads;
-    } cases[] = {
+    struct { const char* what; HKEY inactiveHive; const char* failing; Calls larkAsked, loads, unloads; } cases[] = {
         {"the user's language", nullptr, nullptr, bothHives, german, {"QorPcTxtUnLoad(handle)"}},
         {"English when the default language fails", nullptr, "QorPcTxtGetDefaultLanguage", bothHives,
          {"QorPcTxtLoad(0, \"FCUST\", \"EN\", 0, 0)"}, {"QorPcTxtUnLoad(handle)"}},

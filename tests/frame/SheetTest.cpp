@@ -42,13 +42,7 @@ using SheetTest = StandInTest;
 // only in a process that loads the module afresh.
 TEST_F(SheetTest, ShowsCaptionIconAndPagesInTheUsersLanguageWithCommonControls6AndSmcRenderingReadOnce)
 {
-    const struct {
-        const char* what;
-        const char* language;
-        std::optional<DWORD> user;
-        std::optional<DWORD> machine;
-        Texts tabs;
-    } cases[] = {
+    const struct { const char *what, *language; std::optional<DWORD> user, machine; Texts tabs; } cases[] = {
         {"user switch on", "EN", 1, std::nullopt, {"General"}},
         {"machine switch on", "EN", std::nullopt, 1, {"General"}},
         {"user 0 hides machine 1", "DE", 0, 1, {"Allgemein", "Farbeinstellungen"}},

@@ -46,19 +46,35 @@ protected:
 
 // HueShiftTheme and HueShiftColor come from the user, else the machine; with
 // no theme named, the library's active one, whose missing key is created
-// empty. What a theme key holds is read from the user hive only; a setting
-// key without strTimeSettings is none.
-TEST_F(ThemeManagerTest, WhichThemeAndSettingEachHiveGives)
+// empty. What a theme key holds (settings, active name, day times,
+// DisableSetting) is the user's only: the machine's holds decoys. A setting
+// key without strTimeSettings is none; a theme without day times leaves them.
+TEST_F(ThemeManagerTest, WhichThemeSettingAndValuesEachHiveGives)
 {
     ASSERT_TRUE(Load(nullptr));
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(256)"});
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, ThemeKey("Standard Theme")));
     EXPECT_TRUE(m_manager.GetColorSettingCount() == 0 && CustomIsActive());
 
+    Store("Lark", "Dawn");
+    for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
+        SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
+    SetDword(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), "DisableSetting", 1);
+    ASSERT_TRUE(Load("Lark"));
+    EXPECT_TRUE(CustomIsActive() && !m_manager.GetDisableSetting());
+    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
+    SetDword(HKEY_CURRENT_USER, ThemeKey("Lark"), "DisableSetting", 2);
+    SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayStart", "07:30");
+    ASSERT_TRUE(Load("Lark"));
+    EXPECT_TRUE(m_manager.GetDisableSetting());
+    m_manager.SetDefaultDayEnd("20:15");
+    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayEnd"), "20:15");
+    ASSERT_TRUE(Load("Nova"));
+    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
+
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftTheme", "Lark");
     SetString(HKEY_LOCAL_MACHINE, kAppearanceKey, "HueShiftColor", "Dusk");
     StoreSetting("Lark", "Dusk", kBlack, kBlack, 1, "Day;07:00;19:00", 1);
-    Store("Lark", "Dawn");
     Store("Lark", "Untimed", nullptr);
     SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark", "Noon"), "strTimeSettings", "default");
     const CThemeManager manager;
@@ -149,29 +165,6 @@ TEST_F(ThemeManagerTest, SaveWritesTheFiveValuesTakesOnlyRecordsOfNewKeysAndNeve
     EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("High Contrast Theme"), "ActiveColorSetting"), "");
     ASSERT_TRUE(Load("high contrast theme"));
     EXPECT_TRUE(m_manager.SaveColorSetting(*m_manager.GetCustomSetting()));
-}
-
-// The theme key's own values (active name, day times, DisableSetting) are the
-// user's only: the machine's theme key holds decoys. A theme without day
-// times leaves them as they were.
-TEST_F(ThemeManagerTest, TheThemeKeysOwnValuesAreTheUsers)
-{
-    Store("Lark", "Dawn");
-    for (const char* name : {"ActiveColorSetting", "strDefaultDayStart", "strDefaultDayEnd"})
-        SetString(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), name, name[0] == 'A' ? "Dawn" : "06:00");
-    SetDword(HKEY_LOCAL_MACHINE, ThemeKey("Lark"), "DisableSetting", 1);
-    ASSERT_TRUE(Load("Lark"));
-    EXPECT_TRUE(CustomIsActive() && !m_manager.GetDisableSetting());
-    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "08:00-18:00");
-
-    SetDword(HKEY_CURRENT_USER, ThemeKey("Lark"), "DisableSetting", 2);
-    SetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayStart", "07:30");
-    ASSERT_TRUE(Load("Lark"));
-    EXPECT_TRUE(m_manager.GetDisableSetting());
-    m_manager.SetDefaultDayEnd("20:15");
-    EXPECT_EQ(GetString(HKEY_CURRENT_USER, ThemeKey("Lark"), "strDefaultDayEnd"), "20:15");
-    ASSERT_TRUE(Load("Nova"));
-    EXPECT_EQ(m_manager.GetDefaultDayStart() + "-" + m_manager.GetDefaultDayEnd(), "07:30-20:15");
 }
 
 // Wine opens no full key path of more than about 260 characters and no

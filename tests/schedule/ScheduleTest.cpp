@@ -13,11 +13,7 @@ namespace {
 
 TEST(TimeSettings, SplitAtTheFirstSeparatorAndTheLastOfItsFirstCharacter)
 {
-    const struct {
-        const char* settings;
-        const char* separator;
-        const char* fields;  // "start|end", or "none"
-    } cases[] = {
+    const struct { const char *settings, *separator, *fields; } cases[] = {  // fields: "start|end", or "none"
         {"Day;a;b;c", ";", "a;b|c"}, {"Day;09:30", ";", "|09:30"}, {"Day;08:00;18:00", "", "none"},
         // A longer separator: each field starts one character after its separator's start.
         {"Day, 08:00, 18:00", ", ", " 08:00| 18:00"}, {"Day,08:00,18:00", ", ", "none"},
@@ -30,18 +26,14 @@ TEST(TimeSettings, SplitAtTheFirstSeparatorAndTheLastOfItsFirstCharacter)
 
 TEST(TimeSettings, TimesAreTwoCharacterNumbersWithinADay)
 {
-    const struct {
-        const char* text;
-        const char* time;  // "h:m", or "none"
-    } cases[] = {
+    const struct { const char *text, *time; } cases[] = {  // time: "h:m", or "none"
         {"23:59", "23:59"}, {"", "0:0"}, {"ab:cd", "0:0"}, {"7", "7:7"}, {"123456", "12:56"}, {" 9: 9", "9:9"},
         // Hand-edited times that are no time of day.
         {"24:00", "none"}, {"12:60", "none"}, {"-1:00", "none"}, {"08:-5", "none"},
     };
     for (const auto& c : cases) {
         const std::optional<TimeOfDay> time = ReadTimeOfDay(c.text);
-        EXPECT_EQ(time ? std::to_string(time->hours) + ":" + std::to_string(time->minutes) : "none", c.time)
-            << c.text;
+        EXPECT_EQ(time ? std::to_string(time->hours) + ":" + std::to_string(time->minutes) : "none", c.time) << c.text;
     }
 }
 
@@ -80,11 +72,12 @@ TEST(ScheduledColors, MainBeforeTheDayShiftAfterItAndTheBlendInWholeMinutes)
         {"Day;08:00;08:00", 8, 0, nullptr}, {"Day;24:00;18:00", 13, 0, nullptr},
         {"Day;08:00;default", 13, 0, nullptr, &handEdited},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(ColorsAt(c.settings, OnTestDay(c.hour, c.minute, c.second), *c.defaults, c.separator),
                   c.colors ? std::optional<ColorList>(*c.colors) : std::nullopt)
             << c.settings << " at " << c.hour << ":" << c.minute << ":" << c.second;
-    }
+    for (const std::int64_t moment : {std::int64_t{1} << 62, -(std::int64_t{1} << 62)})
+        EXPECT_FALSE(ColorsAt("Day;08:00;18:00", moment)) << "a moment the runtime cannot express";
 }
 
 TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecisionWithAZeroFourthByte)
@@ -94,20 +87,13 @@ TEST(ScheduledColors, BlendTruncatesTowardZeroInSinglePrecisionWithAZeroFourthBy
                                  OnTestDay(8, minute)))[0];
     };
     // f = 0.3 as a float: -101 x f gives -30, not -31; 101 x f gives 30.
-    EXPECT_EQ(at("Day;08:00;08:10", PackColorRef(200, 0, 10), PackColorRef(99, 101, 20), 3),
-              PackColorRef(170, 30, 13));
+    EXPECT_EQ(at("Day;08:00;08:10", PackColorRef(200, 0, 10), PackColorRef(99, 101, 20), 3), PackColorRef(170, 30, 13));
     // f = 6/600 as a float is just below 0.01: 100 x f is 1 in single
     // precision, 0.99999998 in double.
     EXPECT_EQ(at("Day;08:00;18:00", 0, PackColorRef(100, 0, 0), 6), PackColorRef(1, 0, 0));
     const ColorRef fourthByte = 0xFF000000u;
     EXPECT_EQ(at("Day;08:00;08:10", fourthByte | PackColorRef(10, 20, 30), fourthByte | PackColorRef(30, 40, 50), 5),
               PackColorRef(20, 30, 40));
-}
-
-TEST(ScheduledColors, NothingForMomentsTheRuntimeCannotExpress)
-{
-    for (const std::int64_t moment : {std::int64_t{1} << 62, -(std::int64_t{1} << 62)})
-        EXPECT_FALSE(ColorsAt("Day;08:00;18:00", moment));
 }
 
 } // namespace

@@ -56,18 +56,15 @@ Function Watch(FARPROC& entry, Function watch)
 
 extern "C" FARPROC __imp_SetTimer, __imp_RmApplyColors;
 
-struct TimerSet {
-    UINT_PTR id;
-    UINT periodMs;
-    TIMERPROC procedure;
-};
+struct TimerSet { UINT_PTR id; UINT periodMs; TIMERPROC procedure; };
+UINT_PTR WINAPI WatchedSetTimer(HWND hwnd, UINT_PTR id, UINT periodMs, TIMERPROC procedure);
+BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme);
 
 // Thread timers (no window) set, and applies made after this thread was told,
 // watched from before the process-wide manager is built.
 struct Watches {
-    Watches();
-    decltype(&::SetTimer) setTimer;
-    BOOL(WINAPI* applyColors)(const COLORREF*, const char*);
+    decltype(&::SetTimer) setTimer = Watch(__imp_SetTimer, &WatchedSetTimer);
+    decltype(&WatchedApplyColors) applyColors = Watch(__imp_RmApplyColors, &WatchedApplyColors);
     std::vector<TimerSet> timers;
     int appliesAfterTelling = 0;
 } g_watches __attribute__((init_priority(101)));  // before every object of default priority
@@ -85,11 +82,6 @@ BOOL WINAPI WatchedApplyColors(const COLORREF* colors, const char* theme)
     MSG queued;
     g_watches.appliesAfterTelling += ::PeekMessageA(&queued, nullptr, g_uAppearanceMsg, g_uAppearanceMsg, PM_NOREMOVE);
     return g_watches.applyColors(colors, theme);
-}
-
-Watches::Watches()
-    : setTimer(Watch(__imp_SetTimer, &WatchedSetTimer)), applyColors(Watch(__imp_RmApplyColors, &WatchedApplyColors))
-{
 }
 
 class ScheduleTimerTest : public StandInTest {
@@ -158,16 +150,9 @@ TEST_F(ScheduleTimerTest, TheTimersOfTheModuleAndEveryManagerApplyTheCurrentMinu
 // the suspension.
 TEST_F(ScheduleTimerTest, NothingIsAppliedWhenOffWithoutASeparatorOrWhileSuspendedButOnRequest)
 {
-    const struct {
-        const char* what;
-        DWORD scheduled;
-        const char* failingText;
-        bool suspended;
-    } cases[] = {
-        {"off", 0, nullptr, false},
-        {"the catalogue answers no separator", 1, "QorPcTxtRead", false},
-        {"suspended", 1, nullptr, true},
-    };
+    const struct { const char* what; DWORD scheduled; const char* failingText; bool suspended; } cases[] = {
+        {"off", 0, nullptr, false}, {"the catalogue answers no separator", 1, "QorPcTxtRead", false},
+        {"suspended", 1, nullptr, true}};
     for (const auto& c : cases) {
         ResetStandIns();
         if (c.failingText)
