@@ -103,21 +103,6 @@ std::string CopyOf(const char* dll)
     return copy;
 }
 
-// Reloads, then opens the sheet and cancels it from a timer of this thread:
-// no answering thread whose own handles and heap would be counted.
-void UseModule(HMODULE module)
-{
-    Export<void(WINAPI*)()>(module, "QorThemeReinit")();
-    const UINT_PTR cancel = ::SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (HWND sheet = ::FindWindowA(nullptr, "Qor GUI Settings")) {
-            ::KillTimer(nullptr, id);
-            ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-        }
-    });
-    Export<void(WINAPI*)()>(module, "QorThemeColorSettinsDlg")();
-    ASSERT_FALSE(::KillTimer(nullptr, cancel)) << "the sheet did not open";
-}
-
 using LifecycleTest = StandInTest;
 
 TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
@@ -129,7 +114,19 @@ TEST_F(LifecycleTest, LoadUseUnloadLeavesNoHandleAndUnder1KBOfHeapPerCycle)
         std::string path;
         void (*use)(HMODULE);
     } cases[] = {
-        {ProgramBeside("qorthmcust.dll"), UseModule},
+        // Reloads, then opens the sheet and cancels it from a timer of this thread: no answering thread whose
+        // own handles and heap would be counted.
+        {ProgramBeside("qorthmcust.dll"), [](HMODULE module) {
+             Export<void(WINAPI*)()>(module, "QorThemeReinit")();
+             const UINT_PTR cancel = ::SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+                 if (HWND sheet = ::FindWindowA(nullptr, "Qor GUI Settings")) {
+                     ::KillTimer(nullptr, id);
+                     ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+                 }
+             });
+             Export<void(WINAPI*)()>(module, "QorThemeColorSettinsDlg")();
+             ASSERT_FALSE(::KillTimer(nullptr, cancel)) << "the sheet did not open";
+         }},
         // A window of the framework's default class, as the colour controls make.
         {ProgramBeside("qorblank.dll"), [](HMODULE dll) { Export<BOOL(WINAPI*)()>(dll, "BlankCreateWindow")(); }},
         // The maker's libraries, which this program keeps loaded, as copies.

@@ -38,9 +38,7 @@ Hsv RgbToHsv(int r, int g, int b)
         return {0.0f, s, F(max / 255.0)};
     const double spread = max - min;
     const float rc = F((max - r) / spread), gc = F((max - g) / spread), bc = F((max - b) / spread);
-    const float sum = r == max   ? F(static_cast<double>(bc) - gc)
-                      : g == max ? F(rc + 2.0 - bc)
-                                 : F(gc + 4.0 - rc);
+    const float sum = r == max ? F(static_cast<double>(bc) - gc) : g == max ? F(rc + 2.0 - bc) : F(gc + 4.0 - rc);
     const float h = F(sum / 6.0);
     return {h < 0.0f ? F(h + 1.0) : h, s, F(max / 255.0)};
 }
