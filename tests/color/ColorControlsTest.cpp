@@ -15,13 +15,9 @@ using namespace colortest;
 
 namespace {
 
-// A device-independent bitmap of a given depth in a memory context. 8 bits
-// get a table of 256 assorted colours that no field colour hits exactly.
+// A device-independent bitmap of a given depth in a memory context; 8 bits get 256 assorted colours.
 struct Canvas {
-    Canvas(int width, int height, WORD depth)
-        : bitmap(Create(width, height, depth)), selection(dc.Get(), bitmap.Get())
-    {
-    }
+    Canvas(int w, int h, WORD depth) : bitmap(Create(w, h, depth)), selection(dc.Get(), bitmap.Get()) {}
     static HBITMAP Create(int width, int height, WORD depth)
     {
         struct {
@@ -125,11 +121,9 @@ TEST(ColorCtrlTest, PlacesItsPartsByTheCaptionAndScrollCodesAndKeysMoveOnlyTheHu
     EXPECT_EQ(::GetFocus(), box);
 }
 
-// One painter for every case, so that a field kept from the case before
-// would show; hues at the ends of the conversion's sectors. 24 bits keep the
-// rows of the field's buffer way; 32 and 16 bits show its per-pixel colours
-// (as 16 bits show them); 8 bits the nearest palette entry. The time bar's
-// one buffer shows what a brush per column does.
+// One painter for every case, so that a field kept from the case before would show; hues at the ends of the
+// conversion's sectors. 24 bits keep the rows of the field's buffer way; 32 and 16 bits show its per-pixel
+// colours; 8 bits the nearest palette entry. The time bar's one buffer shows what a brush per column does.
 TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWayAndTheTimeBarOfOneBrushPerColumn)
 {
     CFieldPainter painter;
@@ -164,10 +158,9 @@ TEST(FieldPainterTest, EveryDisplayShowsExactlyTheFieldOfItsWayAndTheTimeBarOfOn
     }
 }
 
-// Clicks truncate; keys step within 0 to 100 (Page Up and Page Down move the
-// brightness by 10, Home and End take the saturation to the ends); each pick
-// posts once, renames the field and moves the marker. Only Tab brings the
-// focus and its cue to the field; the window's UI state hides and shows the cue.
+// Clicks truncate; keys step within 0 to 100 (Page Up/Down: brightness by 10, Home/End: saturation to the
+// ends); each pick posts once, renames the field and moves the marker. Only Tab brings the focus and its
+// cue to the field; the window's UI state hides and shows the cue.
 TEST(ColorPickerTest, ClicksAndKeysPickPostOnceAndTheMarkerFollowsAndOnlyTabFocuses)
 {
     const struct {
@@ -215,10 +208,8 @@ TEST(ColorPickerTest, ClicksAndKeysPickPostOnceAndTheMarkerFollowsAndOnlyTabFocu
     EXPECT_TRUE(Same(wild.MarkerDrawn(), RECT{})) << "the hue wraps, the marker lies off the field";
 }
 
-// Tracking ends with the button-up, and also when the capture goes without
-// one (another window takes it, the system cancels modes): the cursor must
-// not stay trapped in the field. The second press of a double-click picks and
-// tracks like any press.
+// Tracking ends with the button-up, and also when the capture goes without one (another window takes it,
+// the system cancels modes): the cursor must not stay trapped. A double-click's second press picks too.
 TEST(ColorPickerTest, DraggingPicksInsideWithTheMarkerHiddenAndTheCursorHeldUntilTheCaptureEnds)
 {
     const struct {

@@ -1,6 +1,5 @@
-// The colour picker dialog: opened from a sample box, its controls on the
-// placeholders working together, closed with OK or Cancel; and a control that
-// cannot be created.
+// The colour picker dialog: opened from a sample box, its controls on the placeholders working together,
+// closed with OK or Cancel; and a control that cannot be created.
 #include "color/ColorPickerDlg.h"
 #include "resource.h"
 #include "tests/color/ColorTestWindows.h"
@@ -18,9 +17,8 @@ namespace {
 
 const char kCaption[] = "Color Picker";
 
-// Opened from a sample box by a double-click or Space (Enter is the page's
-// keyboard test's), placed on the template's placeholders; the hue recolours
-// the field, a pick in the field leaves the hue; the box inside opens nothing.
+// Opened from a sample box by a double-click or Space (Enter: the page's keyboard test), on the template's
+// placeholders; the hue recolours the field, a pick leaves the hue; the box inside opens nothing.
 TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPostsOnceCancelLeaves)
 {
     const HsbColor start = {300, 40, 90}, picked = {290, 0, 90};
@@ -74,8 +72,7 @@ TEST(ColorPickerDlgTest, OpenedFromASampleBoxItsPartsWorkTogetherOkStoresAndPost
     }
 }
 
-// Refuses the hue strip's creation, as when the system is out of window
-// resources: the colour control fails with it.
+// Refuses the hue strip's creation, as when the system is out of window resources.
 LRESULT CALLBACK RefuseHueStrip(int code, WPARAM wParam, LPARAM lParam)
 {
     const bool refused = code == HCBT_CREATEWND

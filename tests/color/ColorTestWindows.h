@@ -1,6 +1,5 @@
-// Windows for the colour tests: a dialog that hosts the controls under test,
-// records the WM_COLOR_CHANGED it receives and tabs along the test's order;
-// a colour control and a field on one, editing one colour as in the picker.
+// Windows for the colour tests: a host dialog for the controls under test, and a colour control and a
+// field on one, editing one colour as in the picker.
 #pragma once
 
 #include "color/ColorChanged.h"
@@ -42,8 +41,7 @@ inline void Press(UINT key)
     PumpMessages();
 }
 
-// A visible modeless dialog, 500 x 200, that answers WM_GETFONT with the font
-// it is given, records the senders of WM_COLOR_CHANGED and tabs along tabOrder.
+// A visible modeless dialog, 500 x 200: answers WM_GETFONT with its font, records WM_COLOR_CHANGED's senders.
 class HostWindow : public CDialog {
 public:
     explicit HostWindow(HFONT font = nullptr)

@@ -1,5 +1,5 @@
-// The theme preview: which picture it loads, that it lets go of the one it
-// held, and that every paint has the theme library recolour the picture.
+// The theme preview: which picture it loads, that it lets go of the one it held, and that every paint has
+// the theme library recolour the picture.
 #include "color/ThemePreviewWnd.h"
 #include "standins/qorrm/qorrm.h"
 #include "tests/color/ColorTestWindows.h"
@@ -43,7 +43,7 @@ struct Picture {
 };
 #pragma pack(pop)
 
-TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEachLoadReleasesTheLast)
+TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureEachLoadReleasesTheLastAndEachPaintRecolours)
 {
     // Theme folders of the test's own, with the picture names the library gives.
     const std::filesystem::path root = std::filesystem::temp_directory_path() / ("qor_preview_" + std::to_string(::GetCurrentProcessId()));
@@ -73,7 +73,10 @@ TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEac
     };
     HBITMAP held = nullptr;
     {
+        HostWindow host;
         CThemePreviewWnd preview;
+        ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, 208, 143}, 4097));
+        preview.RedrawNow();  // with no picture yet
         for (const auto& load : loads) {
             const HBITMAP last = std::exchange(held, preview.LoadPreviewBitmap(load.theme));
             EXPECT_EQ(Shape(held), load.shape) << "load " << &load - loads;
@@ -82,45 +85,34 @@ TEST_F(ThemePreviewWndTest, TheThemesFileWinsThenTheModulesPictureElseNoneAndEac
         ::DeleteFileA(file.c_str());
         held = preview.LoadPreviewBitmap(kStandardTheme);
         EXPECT_EQ(Shape(held), kModulesPicture) << "its file removed: never a stale copy";
+        // The buffers' sizes as the library is told them; the active theme asked only for the unnamed load.
+        const std::vector<std::string> calls = ThemeLibraryCalls();
+        EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"});
+        for (const auto& [name, size] : {std::pair{"RmGetPreviewBitmap", ", 256, "}, {"RmGetThemePath", ", 260)"}}) {
+            const std::vector<std::string> made = CallsTo(calls, name);
+            EXPECT_FALSE(made.empty()) << name;
+            for (const std::string& call : made)
+                EXPECT_NE(call.find(size), std::string::npos) << call;
+        }
+        // The desktop (colour 22) fills the picture's corner. Without a library palette the library still recolours.
+        for (const bool palette : {true, false}) {
+            const COLORREF desktop = palette ? RGB(200, 10, 10) : RGB(10, 10, 200);
+            std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
+            colors[22] = desktop;
+            RmApplyColorsForPreview(colors.data());
+            ResetStandIns();
+            if (!palette)
+                FailThemeLibrary("RmGetPalette");
+            preview.RedrawNow();
+            const std::vector<std::string> painted = ThemeLibraryCalls();
+            for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"})
+                EXPECT_EQ(CallsTo(painted, call).size(), 1u) << call;
+            EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 1, 1), desktop);
+        }
+        EXPECT_EQ(Shape(held), kModulesPicture) << "painting does not reload";
     }
     EXPECT_EQ(Shape(held), "none") << "released with the window object";
-    // The buffers' sizes as the library is told them.
-    const std::vector<std::string> calls = ThemeLibraryCalls();
-    EXPECT_EQ(CallsTo(calls, "RmGetActiveTheme"), std::vector<std::string>{"RmGetActiveTheme(1024)"}) << "only for the unnamed theme";
-    for (const auto& [name, size] : {std::pair{"RmGetPreviewBitmap", ", 256, "}, {"RmGetThemePath", ", 260)"}}) {
-        const std::vector<std::string> made = CallsTo(calls, name);
-        EXPECT_FALSE(made.empty()) << name;
-        for (const std::string& call : made)
-            EXPECT_NE(call.find(size), std::string::npos) << call;
-    }
     std::filesystem::remove_all(root);
-}
-
-TEST_F(ThemePreviewWndTest, EveryPaintHasTheLibraryRecolourThePictureAgain)
-{
-    HostWindow host;
-    CThemePreviewWnd preview;
-    ASSERT_TRUE(CreateChild(preview, host, RECT{0, 0, 208, 143}, 4097));
-    preview.RedrawNow();  // with no picture yet
-    HBITMAP bitmap = preview.LoadPreviewBitmap(kStandardTheme);
-
-    // The picture shows the desktop (colour 22) in its corner. Without a
-    // library palette nothing is selected, but the library still recolours.
-    for (const bool palette : {true, false}) {
-        const COLORREF desktop = palette ? RGB(200, 10, 10) : RGB(10, 10, 200);
-        std::vector<COLORREF> colors(QORRM_COLOR_COUNT, RGB(90, 90, 90));
-        colors[22] = desktop;
-        RmApplyColorsForPreview(colors.data());
-        ResetStandIns();
-        if (!palette)
-            FailThemeLibrary("RmGetPalette");
-        preview.RedrawNow();
-        const std::vector<std::string> calls = ThemeLibraryCalls();
-        for (const char* call : {"RmGetPalette", "RmAnimatePaletteForPreview", "RmAdjustDibColorsPreview"})
-            EXPECT_EQ(CallsTo(calls, call).size(), 1u) << call;
-        EXPECT_EQ(PixelOf(preview.GetSafeHwnd(), 1, 1), desktop);
-    }
-    EXPECT_EQ(Shape(bitmap), kModulesPicture) << "painting does not reload";
 }
 
 } // namespace

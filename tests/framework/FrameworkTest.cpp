@@ -1,5 +1,4 @@
-// The framework beyond what the module's own tests use (dialogs, data exchange
-// and Apply's enabling are run by the module's dialog and page tests).
+// The framework beyond what the module's dialog and page tests run (dialogs, data exchange, Apply's enabling).
 #include "framework/ModuleState.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
@@ -47,8 +46,7 @@ TEST(WndTest, BoundUntilItsWindowGoesAndNoExceptionLeavesTheWindowProcedure)
     EXPECT_FALSE(::IsWindow(hwnd)) << "an object that goes first takes its window with it";
 }
 
-// The active context, compared by identity only: the activation stack or
-// the module state keeps it alive, so the reference taken is given back.
+// The active context, compared by identity only (the stack or the module state keeps it alive).
 HANDLE CurrentActivationContext()
 {
     HANDLE context = nullptr;
@@ -57,8 +55,7 @@ HANDLE CurrentActivationContext()
     return context;
 }
 
-// Every export enters the module's state (the sheet's common controls 6 show
-// it); the caller's comes back also when an exception passes the guard.
+// Every export enters the module's state; the caller's comes back also when an exception passes the guard.
 TEST(ModuleStateTest, LeftAlsoWhenAnExceptionPasses)
 {
     CModuleState* module = AfxGetStaticModuleState();
@@ -117,8 +114,7 @@ TEST(PropertySheetTest, CancelToCloseDisablesCancelARefusedApplyKeepsItOpenAndPa
     EXPECT_EQ(page.applies, 2);
 }
 
-// Destroyed with its owner, as the manager's timer shows in the schedule's
-// tests; replaced, too: a procedure must not outlive its owner.
+// Killed when replaced, as when destroyed (the schedule's tests): a procedure must not outlive its owner.
 TEST(ThreadTimerTest, AReplacedTimerIsKilled)
 {
     CThreadTimer timer(10, [](HWND, UINT, UINT_PTR, DWORD) {});

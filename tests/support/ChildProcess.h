@@ -17,9 +17,8 @@ inline std::string ProgramBeside(const char* fileName)
     return folder.erase(folder.find_last_of("\\/") + 1) + fileName;
 }
 
-// A process that runs while the object lives and is ended with it. Its output
-// goes to a temporary file, read when it has ended: no pipe to drain while it
-// runs, and nothing waits for processes that Wine starts and that inherit it.
+// A process that runs while the object lives and is ended with it. Its output goes to a temporary file: no
+// pipe to drain while it runs, and nothing waits for processes that Wine starts and that inherit it.
 class ChildProcess {
 public:
     explicit ChildProcess(const std::string& commandLine)
@@ -54,8 +53,7 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Waits for the process to end and answers its standard output, or an
-    // empty text when it did not end within the timeout.
+    // Waits for the process to end and answers its standard output; empty when it did not end in time.
     std::string Finish(DWORD timeoutMs = 10000)
     {
         if (!m_info.hProcess || ::WaitForSingleObject(m_info.hProcess, timeoutMs) != WAIT_OBJECT_0)
@@ -72,8 +70,7 @@ private:
     HANDLE m_output = INVALID_HANDLE_VALUE;
 };
 
-// Runs a command line to its end; answers its standard output, or an empty
-// text when it could not start or did not end within the timeout.
+// Runs a command line to its end; its standard output, empty when it could not start or end in time.
 inline std::string RunAndCapture(const std::string& commandLine, DWORD timeoutMs = 10000)
 {
     return ChildProcess(commandLine).Finish(timeoutMs);

@@ -25,7 +25,6 @@ inline std::vector<std::string> JournalLines(int(WINAPI* read)(char*, int))
 
 inline std::vector<std::string> ThemeLibraryCalls() { return JournalLines(&RmStandInReadJournal); }
 inline std::vector<std::string> TextLibraryCalls() { return JournalLines(&TxtStandInReadJournal); }
-inline std::vector<std::string> UtilityLibraryCalls() { return JournalLines(&UtilStandInReadJournal); }
 
 // Empties all three journals and switches every failure off.
 inline void ResetStandIns()

@@ -23,7 +23,6 @@ public:
     explicit operator bool() const { return m_module != nullptr; }
 
     void ColorSettingsDialog() const { Call<void>("QorThemeColorSettinsDlg"); }
-    HWND CustWindowHandle() const { return Call<HWND>("QorThemeGetCustWindowHandle"); }
     void Reinit() const { Call<void>("QorThemeReinit"); }
     void SystemSettingsDialog(DWORD value, const char* system) const
     {
@@ -45,9 +44,8 @@ private:
     {
         FARPROC address = m_module ? ::GetProcAddress(m_module, name) : nullptr;
         EXPECT_NE(address, nullptr) << name;
-        if (!address)
-            return Result();
-        return reinterpret_cast<Result(WINAPI*)(Args...)>(reinterpret_cast<void*>(address))(args...);
+        using Export = Result(WINAPI*)(Args...);
+        return address ? reinterpret_cast<Export>(reinterpret_cast<void*>(address))(args...) : Result();
     }
 
     HMODULE m_module;

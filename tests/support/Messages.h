@@ -1,5 +1,5 @@
-// Messages as the tests see them arrive: this thread's queue handled for a
-// while, and a window that records the appearance message.
+// Messages as the tests see them arrive: this thread's queue handled for a while, and a window that records
+// the appearance message.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +12,7 @@
 
 namespace qortest {
 
-// Handles what reaches this thread's windows until the condition holds
-// (true) or the time is up (false).
+// Handles what reaches this thread's windows until the condition holds (true) or the time is up (false).
 inline bool DispatchUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
 {
     const DWORD end = ::GetTickCount() + timeoutMs;
@@ -27,13 +26,9 @@ inline bool DispatchUntil(const std::function<bool()>& done, DWORD timeoutMs = 5
     }
 }
 
-inline void DispatchFor(DWORD milliseconds)
-{
-    DispatchUntil([] { return false; }, milliseconds);
-}
+inline void DispatchFor(DWORD milliseconds) { DispatchUntil([] { return false; }, milliseconds); }
 
-// A hidden top-level window of the given class that records each appearance
-// message it handles as "code parameter".
+// A hidden top-level window of the given class that records each appearance message as "code parameter".
 class AppearanceWindow {
 public:
     explicit AppearanceWindow(const char* className)

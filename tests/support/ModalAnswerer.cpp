@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace qortest {
 
 namespace {
@@ -15,13 +13,10 @@ const UINT kSendTimeoutMs = 5000;
 std::vector<HWND> ThreadWindows(DWORD threadId)
 {
     std::vector<HWND> windows;
-    ::EnumThreadWindows(
-        threadId,
-        [](HWND hwnd, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    const WNDENUMPROC add = [](HWND hwnd, LPARAM list) {
+        return reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd), TRUE;
+    };
+    ::EnumThreadWindows(threadId, add, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
@@ -45,13 +40,10 @@ ModalAnswerer::ModalAnswerer()
 
 ModalAnswerer::~ModalAnswerer()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_steps.empty())
-            ADD_FAILURE() << m_steps.size() << " expected window(s) never appeared";
-    }
     m_stop = true;
     m_thread.join();
+    if (!m_steps.empty())
+        ADD_FAILURE() << m_steps.size() << " expected window(s) never appeared";
 }
 
 void ModalAnswerer::Then(Match match, Act act)
@@ -101,21 +93,19 @@ void ModalAnswerer::Run()
             ADD_FAILURE() << "an expected window did not appear; closing what is open";
         stepStart = ::GetTickCount();
         lock.lock();
-        if (found)
-            m_steps.pop_front();
-        else {
-            m_failed = true;
-            m_steps.clear();
-        }
+        m_failed = m_failed || !found;
+        found ? m_steps.pop_front() : m_steps.clear();
     }
 }
 
 ModalAnswerer::Match MessageBoxWithText(const std::string& text)
 {
-    return [text](HWND hwnd) {
-        const std::vector<std::string> shown = ClassOf(hwnd) == "#32770" ? StaticTexts(hwnd)
-                                                                         : std::vector<std::string>();
-        return std::find(shown.begin(), shown.end(), text) != shown.end();
+    return [text](HWND hwnd) {  // one of a dialog's static texts
+        HWND child = ClassOf(hwnd) == "#32770" ? ::GetWindow(hwnd, GW_CHILD) : nullptr;
+        for (; child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (ClassOf(child) == "Static" && TextOf(child) == text)
+                return true;
+        return false;
     };
 }
 
@@ -148,22 +138,10 @@ std::vector<std::string> SheetTabTexts(HWND sheet)
     std::vector<std::string> texts(static_cast<size_t>(::SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0)));
     for (size_t i = 0; i < texts.size(); ++i) {
         char text[128] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof(text);
+        TCITEMA item = {TCIF_TEXT, 0, 0, text, sizeof(text), 0, 0};
         ::SendMessageA(tab, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
         texts[i] = text;
     }
-    return texts;
-}
-
-std::vector<std::string> StaticTexts(HWND dialog)
-{
-    std::vector<std::string> texts;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (ClassOf(child) == "Static")
-            texts.push_back(TextOf(child));
     return texts;
 }
 

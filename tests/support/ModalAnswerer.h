@@ -1,8 +1,5 @@
-// Answers the modal windows that the code under test opens, as a user would:
-// from a thread of its own it waits for each expected top-level window of the
-// thread under test, then looks at it and presses its buttons with messages.
-// Steps run in order; a step whose window does not come within the timeout
-// fails the test and closes what is open, so no test hangs.
+// Answers the modal windows the code under test opens, as a user would, from a thread of its own. Steps
+// run in order; a step whose window does not come in time fails the test and closes what is open.
 #pragma once
 
 #include <windows.h>
@@ -26,10 +23,8 @@ public:
     using Match = std::function<bool(HWND)>;
     using Act = std::function<void(HWND)>;
 
-    // Watches the windows of the calling thread.
-    ModalAnswerer();
-    // Fails the test for steps that never ran.
-    ~ModalAnswerer();
+    ModalAnswerer();   // watches the windows of the calling thread
+    ~ModalAnswerer();  // fails the test for steps that never ran
 
     // Adds a step: wait for a new visible top-level window that match accepts,
     // then run act with it on the answerer's thread.
@@ -59,8 +54,7 @@ inline void PressButton(HWND dialog, int id)
 }
 // The window with the keyboard focus in window's thread.
 HWND FocusOf(HWND window);
-// A key pressed and released where window's thread has the focus (posted, so
-// that the dialog manager sees it as it sees the keyboard's).
+// A key pressed and released where window's thread has the focus (posted, as the keyboard's are).
 void PressKey(HWND window, UINT key);
 // A child window's rectangle in its parent's client coordinates.
 inline RECT RectInParent(HWND child)
@@ -81,8 +75,6 @@ inline bool WaitUntil(const std::function<bool()>& condition)
 inline void PressSheetButton(HWND sheet, int button) { ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 // The titles of a property sheet's tabs, in order.
 std::vector<std::string> SheetTabTexts(HWND sheet);
-// The texts of a dialog's static controls, in child order.
-std::vector<std::string> StaticTexts(HWND dialog);
 
 // Matches for common windows.
 inline ModalAnswerer::Match WindowWithCaption(const std::string& caption)

@@ -95,8 +95,7 @@ inline std::optional<std::string> GetRawValue(HKEY hive, const std::string& path
 inline std::optional<std::string> GetString(HKEY hive, const std::string& path, const char* name)
 {
     DWORD type = 0;
-    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);
-    // Stored strings carry their terminating zero; the text ends at the first.
+    const std::optional<std::string> data = GetRawValue(hive, path, name, &type);  // stored with a terminating zero
     return data && type == REG_SZ ? std::optional<std::string>(data->c_str()) : std::nullopt;
 }
 

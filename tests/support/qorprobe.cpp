@@ -1,8 +1,7 @@
-// A second process for the tests of what crosses process boundaries.
+// A second process for the tests of what crosses process boundaries:
 //   qorprobe session <class name> <milliseconds>
-//       opens a top-level window of that class, pumps messages for that long
-//       or until the window is closed, and prints "appearance <wParam>
-//       <lParam>" for each appearance message
+// opens a top-level window of that class for that long, or until it is closed, and prints
+// "appearance <wParam> <lParam>" for each appearance message.
 #include <windows.h>
 
 #include <cstdio>
@@ -11,30 +10,25 @@
 
 namespace {
 
-UINT g_appearanceMessage = 0;
-
 LRESULT CALLBACK SessionProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == g_appearanceMessage && message != 0) {
-        std::printf("appearance %lu %ld\n", static_cast<unsigned long>(wParam),
-                    static_cast<long>(lParam));
-        std::fflush(stdout);
-        return 0;
-    }
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    static const UINT appearance = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
+    if (message != appearance || appearance == 0)
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    std::printf("appearance %lu %ld\n", static_cast<unsigned long>(wParam), static_cast<long>(lParam));
+    std::fflush(stdout);
+    return 0;
 }
 
 int RunSession(const char* className, DWORD milliseconds)
 {
-    g_appearanceMessage = ::RegisterWindowMessageA("QOR_MSG_APPEARANCE");
     WNDCLASSA wc = {};
     wc.lpfnWndProc = &SessionProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
-    if (!::RegisterClassA(&wc))
-        return 1;
-    HWND hwnd = ::CreateWindowExA(0, className, "probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    ::RegisterClassA(&wc);  // without it no window is made
+    HWND hwnd = ::CreateWindowExA(0, className, "probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
     if (!hwnd)
         return 1;
     const DWORD end = ::GetTickCount() + milliseconds;
@@ -44,8 +38,6 @@ int RunSession(const char* className, DWORD milliseconds)
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
     }
-    if (::IsWindow(hwnd))
-        ::DestroyWindow(hwnd);
     return 0;
 }
 
