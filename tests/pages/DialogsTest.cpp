@@ -128,7 +128,6 @@ TEST_F(DialogsTest, TheTimeDialogOpensInTheModeGivenAndReturnsDefaultOrAValidTim
         {FALSE, "DEFAULT", {}, "default||21:15|06:45|207", IDOK, false, "default"},
         {FALSE, "18:30", {}, "custom|18:30|21:15|06:45|208", IDOK, false, "18:30"},
         {TRUE, "09:00", {{IDC_TIMEDAY_DEFAULT, nullptr}}, "default|09:00|06:45|06:45|207", IDOK, false, "default"},
-        {FALSE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "10:00"}}, "custom|10:00|21:15|06:45|208", IDCANCEL, false, "default"},
         {FALSE, "08:00", {{IDC_TIMEDAY_TIME, "12.30"}}, "custom|12.30|21:15|06:45|208", IDOK, true, "21:00"},
         {TRUE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "7:30"}, {setDefault, nullptr}}, "custom|7:30|06:45|06:45|210", IDCANCEL, false, "default"},
         {TRUE, "default", {{custom, nullptr}, {IDC_TIMEDAY_TIME, "07:30"}, {setDefault, nullptr}}, "default||07:30|07:30|207", IDOK, false, "default"},

@@ -67,15 +67,18 @@ TEST_F(GeneralPageTest, ScalingRangeSoundAndSwitchAsStored)
 }
 
 // Themes with a folder in the registry's order after "System Dependent"; the active one selected cut before its
-// default mark, else "System Dependent"; OK stores the active name or the chosen entry, and keeps the stored
-// theme when there is no Themes key.
-TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
+// default mark, else "System Dependent". Every OK, changed or not, stores the active name or the chosen entry, the
+// scaling (arrow key 1, Page Down 5) and Sound capitalised, switches the sound and posts code 2 with the sound flag;
+// the stored theme is kept when there is no Themes key.
+TEST_F(GeneralPageTest, ThemeListSelectionAndWhatEveryOkStoresAndTells)
 {
     for (auto [name, path] : {std::pair{"Zeta (default) theme", "C:\\windows"}, {"File", "C:\\windows\\system32\\kernel32.dll"},
                               {"Gone", "C:\\windows\\gone"}, {"alpha", "C:\\windows"}})
         SetString(HKEY_CURRENT_USER, std::string(kThemesKey) + "\\" + name, "Path", path);
     SetString(HKEY_LOCAL_MACHINE, std::string(kThemesKey) + "\\Machine", "Path", "C:\\windows");
-    const struct { const char* active; int selected, choose; const char* stored; } cases[] = {{"zeta", 2, -1, "zeta"}, {"Missing", 0, -1, "Missing"}, {"zeta", 2, 0, "System Dependent"}};
+    const struct { const char* active; int selected, choose; const char* stored; } cases[] = {
+        {"zeta", 2, -1, "zeta 100 On"}, {"Missing", 0, -1, "Missing 100 On"}, {"zeta", 2, 0, "System Dependent 111 Off"}};
+    AppearanceWindow frontEnd("GeneralPageTestWindow");
     for (const auto& c : cases) {
         SetString(HKEY_CURRENT_USER, QORRM_STANDIN_KEY, "ActiveTheme", c.active);
         OnGeneralPage([&](HWND, HWND page) {
@@ -84,13 +87,17 @@ TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
                 entries.push_back(text);
             EXPECT_EQ(entries, (Texts{"System Dependent", "alpha", "Zeta (default) theme"}));
             EXPECT_EQ(Send(page, IDC_GENERAL_THEMES, CB_GETCURSEL), c.selected);
-            if (c.choose >= 0) {
-                Send(page, IDC_GENERAL_THEMES, CB_SHOWDROPDOWN, TRUE);
-                Send(page, IDC_GENERAL_THEMES, CB_SETCURSEL, c.choose);
-                Send(page, IDC_GENERAL_THEMES, WM_KEYDOWN, VK_RETURN);
-            }
+            if (c.choose < 0)
+                return;
+            Send(page, IDC_GENERAL_THEMES, CB_SHOWDROPDOWN, TRUE);
+            Send(page, IDC_GENERAL_THEMES, CB_SETCURSEL, c.choose);
+            Send(page, IDC_GENERAL_THEMES, WM_KEYDOWN, VK_RETURN);
+            for (WPARAM key : {VK_RIGHT, VK_NEXT, VK_NEXT})
+                Send(page, IDC_GENERAL_FONT_SLIDER, WM_KEYDOWN, key);
+            Send(page, IDC_GENERAL_SOUND_OFF, BM_CLICK);
+            EXPECT_EQ(DialogItemText(page, IDC_GENERAL_PERCENT), "111%");
         }, PSBTN_OK);
-        EXPECT_EQ(Stored("Theme"), c.stored);
+        EXPECT_EQ(Stored("Theme") + " " + Stored("Scaling") + " " + Stored("Sound"), c.stored);
     }
     // Below a volatile key not even the manager can create the Themes key.
     DeleteKeyTree(HKEY_CURRENT_USER, kAppearanceKey);
@@ -98,30 +105,10 @@ TEST_F(GeneralPageTest, ThemeListSelectionAndTheThemeStored)
     SetString(HKEY_CURRENT_USER, kAppearanceKey, "Theme", "Kept");
     OnGeneralPage([&](HWND, HWND page) { EXPECT_EQ(Send(page, IDC_GENERAL_THEMES, CB_GETCOUNT), 0); }, PSBTN_OK);
     EXPECT_EQ(Stored("Theme") + " " + Stored("Sound"), "Kept On");
-}
-
-// The arrow key moves the scaling by 1 and Page Down by 5; every Apply, changed or not, stores Sound
-// capitalised and Scaling, switches the sound and posts code 2 with the sound flag.
-TEST_F(GeneralPageTest, SliderStepsAndEveryApply)
-{
-    AppearanceWindow frontEnd("GeneralPageTestWindow");
-    Texts seen;
-    OnGeneralPage([&](HWND sheet, HWND page) {
-        const auto apply = [&] {
-            ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
-            seen.push_back(DialogItemText(page, IDC_GENERAL_PERCENT) + " " + Stored("Scaling") + " " + Stored("Sound"));
-        };
-        Send(page, IDC_GENERAL_FONT_SLIDER, WM_KEYDOWN, VK_RIGHT);
-        apply();
-        Send(page, IDC_GENERAL_FONT_SLIDER, WM_KEYDOWN, VK_NEXT);
-        Send(page, IDC_GENERAL_SOUND_OFF, BM_CLICK);
-        apply();
-        apply();
-    });
     DispatchFor(100);
-    EXPECT_EQ(seen, (Texts{"101% 101 On", "106% 106 Off", "106% 106 Off"}));
-    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmEnableSound"), (Texts{"RmEnableSound(1)", "RmEnableSound(0)", "RmEnableSound(0)"}));
-    EXPECT_EQ(frontEnd.received, (Texts{"2 1", "2 0", "2 0"}));
+    EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmEnableSound"),
+              (Texts{"RmEnableSound(1)", "RmEnableSound(1)", "RmEnableSound(0)", "RmEnableSound(1)"}));
+    EXPECT_EQ(frontEnd.received, (Texts{"2 1", "2 1", "2 0", "2 1"}));
 }
 
 } // namespace

@@ -53,11 +53,8 @@ protected:
 Texts Entries(HWND list)
 {
     Texts entries;
-    for (int i = 0; i < ::SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
-        char text[64] = {};
-        ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text + std::string(i == ::SendMessageA(list, LB_GETCURSEL, 0, 0) ? "*" : ""));
-    }
+    for (char text[64] = {}; ::SendMessageA(list, LB_GETTEXT, entries.size(), reinterpret_cast<LPARAM>(text)) > 0;)
+        entries.push_back(text + std::string(::SendMessageA(list, LB_GETCURSEL, 0, 0) == LRESULT(entries.size()) ? "*" : ""));
     return entries;
 }
 
@@ -70,17 +67,13 @@ TEST_F(SysSettingsTest, ShowsTheSettingOfTheSystemOrTheThread)
         {"Lark", "Lark", {"Color resetting", "Amber", "Zinc*"}}, {"Other", "Lark", {"Color resetting", "Amber*", "Zinc"}}, {"Bare", "Bare", {}}};
     for (const auto& c : cases) {
         Use(c.systemTheme, c.threadTheme);
-        Run("P01", [&](HWND dialog, HWND list) {
-            EXPECT_EQ(Entries(list), c.entries);
-            EXPECT_EQ(DialogItemText(dialog, kHeading), "Color setting for P01");
-        }, IDCANCEL);
+        Run("P01", [&](HWND, HWND list) { EXPECT_EQ(Entries(list), c.entries); }, IDCANCEL);
     }
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kP01));
     EXPECT_EQ(CallsTo(ThemeLibraryCalls(), "RmApplyColors").size() + m_frontEnd.received.size(), 0u);
 }
 
-// What the user's keys of P01 and P01\Sub and Systems hold: P01's Theme and setting, Sub's setting and Theme,
-// Systems' Theme.
+// P01's Theme and setting, P01\Sub's setting and Theme, Systems' Theme in the user's hive.
 std::string StoredState()
 {
     std::string state;

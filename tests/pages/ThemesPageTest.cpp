@@ -1,6 +1,5 @@
-// The Color Settings page as a user works it, through the real module's sheet:
-// the two lists, the name text, linked hues, the enabling rules, what the page
-// paints, its windows, what Apply stores, applies and tells, and the keyboard.
+// The Color Settings page as a user works it through the real module's sheet: its lists, name text, linked hues,
+// enabling, painting, windows, what Apply stores, applies and tells, and the keyboard.
 #include "color/TimeBlend.h"
 #include "framework/GdiHandles.h"
 #include "model/ColorConversions.h"
@@ -35,8 +34,7 @@ enum : int {
 };
 // A setting of Lark's (or another theme's) with the palettes the tests read back.
 void Store(const std::string& name, DWORD scheduled = 0, DWORD writeProtected = 0, const std::string& theme = "Lark",
-                  const std::string& main = Palette("ff0000", "0000ff"), const char* times = "Day;00:00;23:59",
-                  HKEY hive = HKEY_CURRENT_USER)
+           const std::string& main = Palette("ff0000", "0000ff"), const char* times = "Day;00:00;23:59", HKEY hive = HKEY_CURRENT_USER)
 {
     qortest::StoreSetting(theme, name, main, Palette("00ff00", "ffffff"), scheduled, times, writeProtected, hive);
 }
@@ -139,17 +137,6 @@ void OnColorPage(const std::function<void(const Page&)>& work, const std::vector
     EXPECT_TRUE(answerer.Wait());
 }
 
-// The host calls QorThemeReinit on the sheet's thread while the sheet is
-// open, as a front-end window's menu can: sent WM_APP does it.
-LRESULT CALLBACK ReinitOnRequest(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message != WM_APP)
-        return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    const FARPROC reinit = ::GetProcAddress(::GetModuleHandleA("qorthmcust.dll"), "QorThemeReinit");
-    reinterpret_cast<void(WINAPI*)()>(reinterpret_cast<void*>(reinit))();
-    return 0;
-}
-
 using ThemesPageTest = StandInTest;
 
 // The themes in the registry's order, the active one chosen (System Dependent: the system default), another one
@@ -207,9 +194,14 @@ TEST_F(ThemesPageTest, LinkedHuesAndAReloadByTheHostWhileOpen)
     Store("_Zulu", 0, 0, "Lark", Palette("ff002a", "ff2b00"));  // hues 350 and 10
     Store("Alpha", 0, 0, "Lark", Palette("ff1600", "ff002a"));  // hues 5 and 350
     SetString(HKEY_CURRENT_USER, kLark, "strTimeSettings", "default");  // custom values of the theme
+    // A host window on the sheet's thread calls QorThemeReinit when sent WM_APP, as a front end's menu can.
     WNDCLASSA hostClass = {};
-    hostClass.lpfnWndProc = ReinitOnRequest;
     hostClass.lpszClassName = "QorReinitHost";
+    hostClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_APP)
+            reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("qorthmcust.dll"), "QorThemeReinit"))();
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    };
     ::RegisterClassA(&hostClass);
     HWND host = ::CreateWindowA("QorReinitHost", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     OnColorPage([&](const Page& page) {
@@ -243,17 +235,25 @@ TEST_F(ThemesPageTest, LinkedHuesAndAReloadByTheHostWhileOpen)
 }
 
 // Editing only where allowed, Delete only where it can act: never for a write-protected setting nor in the derived
-// state. The time bars blend each start colour into its end colour, following the hue drag.
-TEST_F(ThemesPageTest, EnablingTheLinkPlacedAndPaintedAndTimeBarsOfTheStartPair)
+// state; the time bars blend each start colour into its end colour. Apply activates the setting shown (the custom
+// one is saved instead), applies it, records the schedule and tells every process, in that order.
+TEST_F(ThemesPageTest, EnablingTheLinkPlacedAndPaintedTimeBarsAndApply)
 {
+    const std::string process = std::to_string(::GetCurrentProcessId());
     const struct {
         DWORD scheduled, disable, writeProtected;
-        bool editable, deletable;
-    } cases[] = {{1, 0, 0, true, true}, {0, 0, 1, true, false}, {0, 1, 0, false, false}};
+        bool editable, deletable, derive;
+        const char *active, *hueShiftTheme, *hueShiftColor;
+        size_t applies;  // the schedule runs once more
+    } cases[] = {{0, 0, 1, true, false, false, "Noon", "", "", 1}, {0, 1, 0, false, false, false, "Noon", "", "", 1},
+                 {1, 0, 0, true, true, false, "Noon", "Lark", "Noon", 2}, {1, 0, 0, true, true, true, "", "Lark", "", 2}};
     UseTheme("Lark", "Noon");
     for (const auto& k : cases) {
         SetDword(HKEY_CURRENT_USER, kLark, "DisableSetting", k.disable);
         Store("Noon", k.scheduled, k.writeProtected);
+        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Old");
+        ChildProcess probe(ProgramBeside("qorprobe.exe") + " session QorPageProbe 20000");
+        ASSERT_TRUE(WaitUntil([] { return ::FindWindowA("QorPageProbe", nullptr) != nullptr; }));
         OnColorPage([&](const Page& page) {
             // The link box centred between the columns, the day's end at the right edge.
             const RECT group = RectInParent(page.Item(kGroup));
@@ -268,50 +268,29 @@ TEST_F(ThemesPageTest, EnablingTheLinkPlacedAndPaintedAndTimeBarsOfTheStartPair)
             for (int id : {kList, kStart, kEnd, kDayStart, kDayEnd, kThemes})
                 EXPECT_TRUE(page.Enabled(id)) << id;
             EXPECT_EQ(page.Enabled(kDelete), k.deletable);
-            if (!k.editable)
-                return;
-            page.MoveHue(kColor, 60);
-            EXPECT_FALSE(page.Enabled(kDelete)) << "derived";
+            if (k.derive) {
+                page.MoveHue(kColor, 60);
+                EXPECT_FALSE(page.Enabled(kDelete)) << "derived";
+            }
             const std::pair<HsbColor, HsbColor> pairs[] = {{{60, 100, 100}, {120, 100, 100}}, {{300, 100, 100}, {0, 0, 100}}};
             HWND time = page.Item(kBackground);  // the time controls come after the colour controls
-            for (int i = 0; k.scheduled && i < 2; ++i) {
+            for (int i = 0; k.derive && i < 2; ++i) {
                 while ((time = ::GetWindow(time, GW_HWNDNEXT)) && ::GetDlgCtrlID(time) != kColor) {}
                 const HWND bar = ::GetDlgItem(time, kTimeBar);
                 const COLORREF middle = CTimeBlend(pairs[i].first, pairs[i].second, 176).Column(88);
                 EXPECT_TRUE(WaitUntil([&] { return ::GetPixel(CClientDC(bar).Get(), 88, 4) == middle; })) << "time bar " << i;
             }
-        });
-    }
-}
-
-TEST_F(ThemesPageTest, ApplyActivatesAppliesRecordsTheScheduleAndTellsEveryProcessInOrder)
-{
-    const std::string process = std::to_string(::GetCurrentProcessId());
-    const struct {
-        DWORD scheduled;
-        bool derive;
-        const char *active, *hueShiftTheme, *hueShiftColor;
-        size_t applies;  // the schedule runs once more
-    } cases[] = {{0, false, "Noon", "", "", 1}, {1, false, "Noon", "Lark", "Noon", 2}, {1, true, "", "Lark", "", 2}};
-    UseTheme("Lark", "Noon");
-    for (const auto& c : cases) {
-        Store("Noon", c.scheduled);
-        SetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme", "Old");
-        ChildProcess probe(ProgramBeside("qorprobe.exe") + " session QorPageProbe 20000");
-        ASSERT_TRUE(WaitUntil([] { return ::FindWindowA("QorPageProbe", nullptr) != nullptr; }));
-        OnColorPage([&](const Page& page) {
-            if (c.derive)
-                page.MoveHue(kColor, 0);
             ResetStandIns();
             page.Apply();
             const std::vector<std::string> applies = CallsTo(ThemeLibraryCalls(), "RmApplyColors");
-            EXPECT_EQ(applies.size(), c.applies);
-            EXPECT_EQ(applies.empty() ? "" : applies.front(), "RmApplyColors(" + Palette("ff0000", "0000ff", ",") + ", \"Lark\")");
+            EXPECT_EQ(applies.size(), k.applies);
+            const std::string colors = k.derive ? Palette("feff00", "fe00ff", ",") : Palette("ff0000", "0000ff", ",");
+            EXPECT_EQ(applies.empty() ? "" : applies.front(), "RmApplyColors(" + colors + ", \"Lark\")");
         });
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting"), c.active);
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme"), c.hueShiftTheme);
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor"), c.hueShiftColor);
-        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "strPaletteMain").has_value(), c.derive) << "custom setting saved";
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "ActiveColorSetting"), k.active);
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftTheme"), k.hueShiftTheme);
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kAppearanceKey, "HueShiftColor"), k.hueShiftColor);
+        EXPECT_EQ(GetString(HKEY_CURRENT_USER, kLark, "strPaletteMain").has_value(), k.derive) << "custom setting saved";
         ::PostMessageA(::FindWindowA("QorPageProbe", nullptr), WM_CLOSE, 0, 0);
         std::string told = probe.Finish();  // and the General page's sound (2)
         told.erase(std::remove(told.begin(), told.end(), '\r'), told.end());
@@ -421,7 +400,6 @@ TEST_F(ThemesPageTest, ScheduleSwitchEndPairAndDayTimesFromTheTimeDialog)
          }},
     });
 }
-
 
 // The page and the picker worked with the keyboard alone: Tab goes round the page as it is seen and on to the
 // sheet's buttons, Enter on the sample opens the picker and takes what its keys chose, a key on the hue tells the
