@@ -1,6 +1,6 @@
 // What the benchmark programs share: a clock, message pumping, timing a step
-// as the best of three rounds, two plain windows, and the floor of reading
-// colour settings - a bare loop over the registry API.
+// as the best of three rounds, two plain windows, seeding colour settings, and
+// the floor of reading them - a bare loop over the registry API.
 #pragma once
 
 #include "framework/GdiHandles.h"
@@ -9,9 +9,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <string>
 
 namespace bench {
+
+// One frame of a 60 Hz display.
+inline const double kFrameMs = 1000.0 / 60.0;
 
 inline double NowMs()
 {
@@ -66,6 +71,51 @@ protected:
 // The five values of a colour setting.
 inline const char* const kSettingValueNames[] = {"strPaletteMain", "strPaletteShift", "bTimeActivated",
                                                  "strTimeSettings", "bWriteProtected"};
+
+inline void SetString(HKEY key, const char* name, const std::string& text)
+{
+    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+}
+
+inline void SetNumber(HKEY key, const char* name, DWORD value)
+{
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
+// A string value of the user hive, its key created when missing.
+inline void SetUserString(const std::string& path, const char* name, const std::string& text)
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
+        return;
+    SetString(key, name, text);
+    ::RegCloseKey(key);
+}
+
+// Settings "Setting 0000" to count - 1 below a theme key of the user hive,
+// each scheduled, writable, with the same palette.
+inline void SeedSettings(const std::string& themeKey, int count)
+{
+    const char palette[] =
+        "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
+        "625c5b5451514b42423d658190829cab8faaba95b2c3";
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "\\Setting %04d", i);
+        HKEY key = nullptr;
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, (themeKey + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr) != ERROR_SUCCESS)
+            continue;
+        SetString(key, "strPaletteMain", palette);
+        SetString(key, "strPaletteShift", palette);
+        SetNumber(key, "bTimeActivated", 1);
+        SetString(key, "strTimeSettings", "Day;08:00;18:00");
+        SetNumber(key, "bWriteProtected", 0);
+        ::RegCloseKey(key);
+    }
+}
 
 // Enumerates the subkeys of a theme key of the user hive, opens each and
 // reads its five values; answers how many were read.

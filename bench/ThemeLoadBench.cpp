@@ -19,42 +19,15 @@ const char kBenchRoot[] = "Software\\Qor\\Bench\\Themes";
 const char kBenchKey[] = "Software\\Qor\\Bench";
 const char kTheme[] = "Bench";
 const char kThemeKey[] = "Software\\Qor\\Bench\\Themes\\Bench";
-const char kPalette[] =
-    "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
-    "625c5b5451514b42423d658190829cab8faaba95b2c3";
 const int kRounds = 5;
 const int kSettingsPerRound = 1000;
 
 using Clock = std::chrono::steady_clock;
 
-void SetString(HKEY key, const char* name, const std::string& text)
-{
-    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>(text.size() + 1));
-}
-
-void SetNumber(HKEY key, const char* name, DWORD value)
-{
-    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-}
-
 void Seed(int count)
 {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, kBenchKey);
-    for (int i = 0; i < count; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof(name), "Setting %04d", i);
-        const std::string path = std::string(kThemeKey) + "\\" + name;
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr);
-        SetString(key, "strPaletteMain", kPalette);
-        SetString(key, "strPaletteShift", kPalette);
-        SetNumber(key, "bTimeActivated", 1);
-        SetString(key, "strTimeSettings", "Day;08:00;18:00");
-        SetNumber(key, "bWriteProtected", 0);
-        ::RegCloseKey(key);
-    }
+    bench::SeedSettings(kThemeKey, count);
 }
 
 int ManagerLoad(CThemeManager& manager)

@@ -34,7 +34,6 @@ const int kSizes[2] = {80, 400};
 const int kFieldIdInColorDialog = 0x2C6;  // the hue/saturation field of ChooseColor
 const UINT_PTR kStartTimer = 1;
 const UINT kShownMs = 300;                // a dialog is shown once its thread is idle
-const double kFrameMs = 1000.0 / 60.0;
 
 int Repeats(int size, int small, int large)
 {

@@ -32,28 +32,10 @@ namespace {
 
 const char kBenchTheme[] = "Software\\Qor\\General\\Appearance\\Themes\\Bench";
 const char kLibraryKey[] = "Software\\Qor\\ThemeLibrary";
-const char kPalette[] =
-    "9c9b8ffefeeef5f4e2ebead8e1e0cfd9d7c6d1d0c1cccbbcc2c1b2b8b7a9aeada0a3a296919186807f7575756c6b6a"
-    "625c5b5451514b42423d658190829cab8faaba95b2c3";
 const int kCounts[3] = {10, 100, 1000};
 const int kBarWidths[2] = {208, 1000};
 const int kBarHeight = 10;
 const int kTimeCtrlInset = 30 + 2;  // the control's side insets and the bar's edge
-const double kFrameMs = 1000.0 / 60.0;
-
-void SetString(HKEY key, const char* name, const std::string& text)
-{
-    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>(text.size() + 1));
-}
-
-void SetUserString(const char* path, const char* name, const std::string& text)
-{
-    HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    SetString(key, name, text);
-    ::RegCloseKey(key);
-}
 
 // The theme "Bench", active in the library, with count scheduled settings.
 void Seed(int count)
@@ -62,20 +44,7 @@ void Seed(int count)
     SetUserString(kBenchTheme, "Path", "C:\\windows");
     SetUserString(kBenchTheme, "ActiveColorSetting", "Setting 0000");
     SetUserString(kLibraryKey, "ActiveTheme", "Bench");
-    for (int i = 0; i < count; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof(name), "\\Setting %04d", i);
-        const std::string path = kBenchTheme + std::string(name);
-        SetUserString(path.c_str(), "strPaletteMain", kPalette);
-        SetUserString(path.c_str(), "strPaletteShift", kPalette);
-        SetUserString(path.c_str(), "strTimeSettings", "Day;08:00;18:00");
-        HKEY key = nullptr;
-        ::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key);
-        const DWORD on = 1, off = 0;
-        ::RegSetValueExA(key, "bTimeActivated", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof(on));
-        ::RegSetValueExA(key, "bWriteProtected", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof(off));
-        ::RegCloseKey(key);
-    }
+    SeedSettings(kBenchTheme, count);
 }
 
 // The page noting when it first painted.

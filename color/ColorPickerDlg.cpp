@@ -3,6 +3,7 @@
 #include "color/ColorChanged.h"
 #include "resource.h"
 #include "services/ItemCaptions.h"
+#include "services/ModuleMessageBox.h"
 #include "services/TextCatalogue.h"
 
 CColorPickerDlg::CColorPickerDlg(int hue, int saturation, int brightness, CWnd* parent)
@@ -55,8 +56,7 @@ void CColorPickerDlg::CreateControl(CWnd& control, int placeholderId, UINT id)
     if (control.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, this, id))
         return;
     // The dialog still opens, without the control.
-    ::MessageBoxA(m_hWnd, GetTextString(ERR_CREATE_CONTROLS).c_str(),
-                  GetTextString(TXT_THEME_CUST).c_str(), MB_OK);
+    ModuleMessageBox(m_hWnd, ERR_CREATE_CONTROLS, MB_OK);
 }
 
 std::vector<HWND> CColorPickerDlg::TabOrder() const

@@ -7,7 +7,6 @@
 
 namespace {
 
-const int kPaletteDepth = 8;
 const int kTrueColorPacked = 24;
 
 // A 24-bit display keeps the rows of its buffer-writing way; every other
@@ -28,7 +27,7 @@ void CFieldPainter::Draw(HDC dc, int width, int height, int hue, int bitsPerPixe
 {
     if (width <= 0 || height <= 0)
         return;
-    if (bitsPerPixel <= kPaletteDepth) {
+    if (IsPaletteDepth(bitsPerPixel)) {
         DrawPerPixel(dc, width, height, hue);
         return;
     }

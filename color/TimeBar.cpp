@@ -11,8 +11,6 @@
 
 namespace {
 
-const int kPaletteDepth = 8;
-
 void PaintPerColumn(HDC dc, const CTimeBlend& blend, int height)
 {
     for (int x = 0; x < blend.GetWidth(); ++x)
@@ -52,6 +50,6 @@ void CTimeBar::OnPaint()
         return;
     }
     const CTimeBlend blend(*owner->GetStartColor(), *owner->GetEndColor(), client.right);
-    const bool palette = ::GetDeviceCaps(dc.Get(), BITSPIXEL) <= kPaletteDepth;
+    const bool palette = IsPaletteDepth(::GetDeviceCaps(dc.Get(), BITSPIXEL));
     Paint(dc.Get(), blend, client.bottom, palette ? Painting::kPerColumn : Painting::kOneBuffer);
 }

@@ -15,11 +15,4 @@ public:
     int GetCurSel() const { return Send(CB_GETCURSEL, 0, 0); }
     int SetCurSel(int index) const { return Send(CB_SETCURSEL, index, 0); }
     std::string GetLBText(int index) const { return GetEntryText(CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(SendMessage(message, wParam, lParam));
-    }
-    static LPARAM Text(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 };

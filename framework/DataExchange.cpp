@@ -1,5 +1,6 @@
 #include "framework/DataExchange.h"
 
+#include "framework/Edit.h"
 #include "framework/WinApp.h"
 
 #include <cstdio>
@@ -26,11 +27,11 @@ HWND CDataExchange::PrepareEditCtrl(int id)
 void CDataExchange::Fail() const
 {
     if (m_bSaveAndValidate && m_hLastControl) {
-        ::SetFocus(m_hLastControl);
-        if (m_bEditLastControl) {
-            ::SendMessageA(m_hLastControl, EM_SETSEL, 0, -1);
-            ::SendMessageA(m_hLastControl, EM_SCROLLCARET, 0, 0);
-        }
+        CEdit control;
+        control.Attach(m_hLastControl);
+        control.SetFocus();
+        if (m_bEditLastControl)
+            control.SetSel(0, -1);
     }
     throw CDataExchangeFailure{};
 }
@@ -54,7 +55,9 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value)
 void DDV_MaxChars(CDataExchange* dx, const std::string& value, int count)
 {
     if (!dx->m_bSaveAndValidate) {
-        ::SendMessageA(dx->GetLastControl(), EM_LIMITTEXT, static_cast<WPARAM>(count), 0);
+        CEdit edit;
+        edit.Attach(dx->GetLastControl());
+        edit.SetLimitText(count);
         return;
     }
     if (static_cast<int>(value.size()) <= count)

@@ -113,7 +113,7 @@ HWND CDialog::NextTabStop(const std::vector<HWND>& order, HWND top, HWND from, B
     if (at == order.end()) {
         // From a window outside the order, the dialog manager's way; but Tab
         // into this dialog comes to the order's start.
-        const bool fromInside = from && from != m_hWnd && ::IsChild(m_hWnd, from);
+        const bool fromInside = ::IsChild(m_hWnd, from);
         const bool intoThis = !usual || ::IsChild(m_hWnd, usual);
         const bool dialogManagers = fromInside ? usual != nullptr : !intoThis;
         return dialogManagers ? usual : start;

@@ -6,6 +6,14 @@
 
 #include <cstdint>
 
+// A display of 8 bits per pixel or fewer maps colours through a palette:
+// there, paint colour by colour instead of from a pixel buffer.
+inline bool IsPaletteDepth(int bitsPerPixel)
+{
+    const int kPaletteDepth = 8;
+    return bitsPerPixel <= kPaletteDepth;
+}
+
 inline void DrawTopDownPixels(HDC dc, int width, int height, const std::uint32_t* pixels)
 {
     BITMAPINFO info = {};

@@ -26,11 +26,4 @@ public:
         const LRESULT data = SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
         return data == LB_ERR ? nullptr : reinterpret_cast<void*>(data);
     }
-
-private:
-    int Send(UINT message, WPARAM wParam, LPARAM lParam) const
-    {
-        return static_cast<int>(SendMessage(message, wParam, lParam));
-    }
-    static LPARAM Text(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 };

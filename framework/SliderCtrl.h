@@ -11,12 +11,8 @@ public:
     {
         SendMessage(TBM_SETRANGE, redraw, MAKELPARAM(minimum, maximum));
     }
-    int GetRangeMin() const { return static_cast<int>(SendMessage(TBM_GETRANGEMIN)); }
-    int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
     // The step of a click beside the thumb, and of Page Up and Page Down.
     void SetPageSize(int size) const { SendMessage(TBM_SETPAGESIZE, 0, size); }
-    int GetPageSize() const { return static_cast<int>(SendMessage(TBM_GETPAGESIZE)); }
-    int GetLineSize() const { return static_cast<int>(SendMessage(TBM_GETLINESIZE)); }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetPos(int position, BOOL redraw = TRUE) const { SendMessage(TBM_SETPOS, redraw, position); }
 };

@@ -107,8 +107,15 @@ protected:
     // its procedure becomes ours, and Default() hands on to the one it had.
     void SubclassWindow(HWND hwnd);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    // An entry's text in a list-like control: lengthMessage answers its length
-    // (negative for no such entry), textMessage copies it.
+    // For list-like controls, whose answers are indexes and counts: a message
+    // with an index, a text as its argument, and an entry's text
+    // (lengthMessage answers its length, negative for no such entry;
+    // textMessage copies it).
+    int Send(UINT message, WPARAM index, LPARAM lParam) const
+    {
+        return static_cast<int>(SendMessage(message, index, lParam));
+    }
+    static LPARAM Text(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
     std::string GetEntryText(UINT lengthMessage, UINT textMessage, int index) const;
 
     HWND m_hWnd = nullptr;

@@ -23,6 +23,15 @@ bool HasThemeFolder(HKEY themes, const char* name)
     return path && ::PathIsDirectoryA(path->c_str());
 }
 
+// Theme names compare ignoring letter case, character by character in the
+// ANSI code page (multi-byte aware).
+bool SameThemeName(const std::string& a, const std::string& b)
+{
+    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
+                      reinterpret_cast<const unsigned char*>(b.c_str()))
+           == 0;
+}
+
 } // namespace
 
 const char kSystemDependent[] = "System Dependent";
@@ -46,13 +55,6 @@ std::string ThemeEntryName(const std::string& entryText)
     return entryText.substr(0, entryText.find(kDefaultSuffix));
 }
 
-bool SameThemeName(const std::string& a, const std::string& b)
-{
-    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                      reinterpret_cast<const unsigned char*>(b.c_str()))
-           == 0;
-}
-
 int FindThemeEntry(const std::vector<std::string>& entries, const std::string& theme)
 {
     for (size_t entry = 0; entry < entries.size(); ++entry) {
@@ -64,10 +66,7 @@ int FindThemeEntry(const std::vector<std::string>& entries, const std::string& t
 
 std::string LibraryActiveTheme()
 {
-    char buffer[kThemeNameBufferSize] = {};
-    RmGetActiveTheme(buffer, kThemeNameBufferSize);
-    buffer[kThemeNameBufferSize - 1] = '\0';
-    return buffer;
+    return AskLibraryName(&RmGetActiveTheme);
 }
 
 std::string ResolveSystemDependent(const std::string& theme)

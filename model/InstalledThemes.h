@@ -17,10 +17,6 @@ std::optional<std::vector<std::string>> InstalledThemes();
 // occurs in it.
 std::string ThemeEntryName(const std::string& entryText);
 
-// Theme names compare ignoring letter case, character by character in the
-// ANSI code page (multi-byte aware).
-bool SameThemeName(const std::string& a, const std::string& b);
-
 // The first entry that stands for the theme, or -1.
 int FindThemeEntry(const std::vector<std::string>& entries, const std::string& theme);
 

@@ -3,7 +3,6 @@
 #include "model/InstalledThemes.h"
 #include "model/ScheduleTimer.h"
 #include "model/SettingsStore.h"
-#include "services/MakerLibraries.h"
 
 #include <algorithm>
 

@@ -142,7 +142,7 @@ void CGeneralPage::ShowScaling() const
     m_sldFontSize.SetRange(0, m_nMaxScaling - kMinScaling, FALSE);
     m_sldFontSize.SetPageSize(kSliderPageSize);
     m_sldFontSize.SetPos(m_nScaling - kMinScaling, TRUE);
-    ::SetDlgItemTextA(m_hWnd, IDC_GENERAL_PERCENT, m_strPercent.c_str());
+    SetDlgItemText(IDC_GENERAL_PERCENT, m_strPercent);
 }
 
 void CGeneralPage::SetCaptions() const
@@ -234,7 +234,7 @@ void CGeneralPage::SetScaling(int scaling)
 {
     m_nScaling = scaling;
     m_strPercent = PercentText(scaling);
-    ::SetDlgItemTextA(m_hWnd, IDC_GENERAL_PERCENT, m_strPercent.c_str());
+    SetDlgItemText(IDC_GENERAL_PERCENT, m_strPercent);
     SetModified();
 }
 

@@ -2,9 +2,10 @@
 
 #include "model/Notification.h"
 #include "model/SettingsStore.h"
+#include "pages/SettingsList.h"
 #include "resource.h"
-#include "services/MakerLibraries.h"
 #include "services/ItemCaptions.h"
+#include "services/MakerLibraries.h"
 #include "services/TextCatalogue.h"
 
 namespace {
@@ -21,16 +22,11 @@ const int kHeadingHeight = 23;
 const int kListTopOffset = kHeadingHeight + 4;
 // Entry 0 is "Color resetting" whenever there are settings to list.
 const int kResetEntry = 0;
-// The library's name buffers: it is told one byte less than they hold.
-const int kNameBufferSize = 256;
-
+// The library is told one byte less than its name buffers hold.
 template <class Get>
 std::string AskLibrary(Get get)
 {
-    char name[kNameBufferSize] = {};
-    get(name, kNameBufferSize - 1);
-    name[kNameBufferSize - 1] = '\0';
-    return name;
+    return AskLibraryName(get, kLibraryNameBufferSize - 1);
 }
 
 // The catalogue text with its %s replaced by the argument. A translation is
@@ -134,18 +130,9 @@ std::string CSysSettings::FirstColorSetting() const
 void CSysSettings::FillList(CTheme* active)
 {
     m_lstSettings.ResetContent();
-    const int count = m_themeManager.GetColorSettingCount();
-    if (count > 0)
+    if (m_themeManager.GetColorSettingCount() > 0)
         m_lstSettings.AddString(GetTextString(TXT_COLOR_RESETTING));
-    for (int i = 0; i < count; ++i) {
-        CTheme* setting = m_themeManager.GetColorSetting(i);
-        const int entry = setting ? m_lstSettings.AddString(setting->GetName()) : LB_ERR;
-        if (entry < 0)
-            continue;
-        m_lstSettings.SetItemDataPtr(entry, setting);
-        if (setting == active)
-            m_lstSettings.SetCurSel(entry);
-    }
+    AddColorSettings(m_lstSettings, m_themeManager, active);
     SelectColorSetting(active);
 }
 

@@ -10,10 +10,13 @@
 #include "model/SettingsStore.h"
 #include "model/ThemeManager.h"
 #include "pages/SaveDlg.h"
+#include "pages/SettingsList.h"
 #include "pages/TimeDayDlg.h"
 #include "resource.h"
 #include "services/Globals.h"
+#include "services/ItemCaptions.h"
 #include "services/MakerLibraries.h"
+#include "services/ModuleMessageBox.h"
 #include "services/TextCatalogue.h"
 
 #include <algorithm>
@@ -50,6 +53,13 @@ const DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS
 const DWORD kCheckBoxStyle = BS_CHECKBOX | WS_TABSTOP;
 const DWORD kPushButtonStyle = BS_PUSHBUTTON | WS_TABSTOP;
 const DWORD kNameStyle = SS_LEFTNOWORDWRAP | SS_CENTERIMAGE;
+
+// The template's own items.
+const ItemCaption kTemplateCaptions[] = {
+    {IDC_THEMES_THEME_GROUP, TXT_THEME_SETTING},
+    {IDC_THEMES_THEME_LABEL, TXT_ACTIVE_THEME},
+    {IDC_THEMES_SETTING_GROUP, TXT_COLOR_SETTING},
+};
 
 int Check(BOOL on)
 {
@@ -108,12 +118,17 @@ CThemesPage::~CThemesPage()
 
 // --- creation, layout and the theme list -----------------------------------
 
+bool CThemesPage::CreateChild(CWnd& control, const char* className, UINT id, DWORD style, const std::string& caption)
+{
+    if (!control.Create(className, caption.c_str(), kChild | style, kCreationRect, this, id))
+        return false;
+    control.SetFont(m_hFont, FALSE);
+    return true;
+}
+
 bool CThemesPage::CreateButton(CButton& button, UINT id, DWORD style, const std::string& caption)
 {
-    if (!button.Create("BUTTON", caption.c_str(), kChild | style, kCreationRect, this, id))
-        return false;
-    button.SetFont(m_hFont, FALSE);
-    return true;
+    return CreateChild(button, "BUTTON", id, style, caption);
 }
 
 bool CThemesPage::CreateControls()
@@ -136,10 +151,8 @@ bool CThemesPage::CreateControls()
     m_timeBackground.SetLabel(background);
     m_timeBackground.SetColors(&m_hsbBackStart, &m_hsbBackEnd);
 
-    if (!m_lstSettings.Create("LISTBOX", "", kChild | kListStyle, kCreationRect, this, kSettingsListId))
-        return false;
-    m_lstSettings.SetFont(m_hFont, FALSE);
-    if (!CreateButton(m_chkActivate, kActivateId, kCheckBoxStyle, GetTextString(TXT_TEXT_ACTIVATE)))
+    if (!CreateChild(m_lstSettings, "LISTBOX", kSettingsListId, kListStyle)
+        || !CreateButton(m_chkActivate, kActivateId, kCheckBoxStyle, GetTextString(TXT_TEXT_ACTIVATE)))
         return false;
     m_chkActivate.SetCheck(BST_UNCHECKED);
     if (!CreateButton(m_btnSaveAs, kSaveAsId, kPushButtonStyle, GetTextString(TXT_TEXT_SAVEAS))
@@ -148,12 +161,9 @@ bool CThemesPage::CreateControls()
         || !CreateButton(m_chkLink, kLinkId, kCheckBoxStyle | WS_GROUP, ""))
         return false;
     m_chkLink.SetCheck(Check(m_bLinked));
-    if (!m_stcSettingName.Create("STATIC", "", kChild | kNameStyle, kCreationRect, this, kSettingNameId)
-        || !m_wndPreview.Create(ours, "", kChild, kCreationRect, this, kPreviewId))
-        return false;
-    m_stcSettingName.SetFont(m_hFont, FALSE);
-    m_wndPreview.SetFont(m_hFont, FALSE);
-    if (!CreateButton(m_rdoStart, kStartId, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, GetTextString(TXT_TEXT_START)))
+    if (!CreateChild(m_stcSettingName, "STATIC", kSettingNameId, kNameStyle)
+        || !CreateChild(m_wndPreview, ours, kPreviewId, 0)
+        || !CreateButton(m_rdoStart, kStartId, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, GetTextString(TXT_TEXT_START)))
         return false;
     m_rdoStart.SetCheck(Check(!m_bEditEnd));
     if (!CreateButton(m_rdoEnd, kEndId, BS_AUTORADIOBUTTON | WS_TABSTOP, GetTextString(TXT_TEXT_END)))
@@ -163,10 +173,8 @@ bool CThemesPage::CreateControls()
         || !m_ctlBackground.Create(ours, "", kChild, kCreationRect, this, kBackgroundId)
         || !m_timeForeground.Create(ours, "", kChild, kCreationRect, this, kTimeCtrlId)
         || !m_timeBackground.Create(ours, "", kChild, kCreationRect, this, kTimeCtrlId)
-        || !m_cboShiftBy.Create("COMBOBOX", "", kChild | CBS_DROPDOWNLIST | WS_TABSTOP, kCreationRect, this,
-                                kShiftById))
+        || !CreateChild(m_cboShiftBy, "COMBOBOX", kShiftById, CBS_DROPDOWNLIST | WS_TABSTOP))
         return false;
-    m_cboShiftBy.SetFont(m_hFont, FALSE);
     m_cboShiftBy.AddString(GetTextString(TXT_DAY));
     m_cboShiftBy.SetCurSel(0);
     if (!CreateButton(m_btnDayStart, kDayStartId, kPushButtonStyle, "")
@@ -196,9 +204,7 @@ BOOL CThemesPage::OnInitDialog()
             g_themeManager.ApplyScheduleNow();
     }
     FillThemeList();
-    SetDlgItemText(IDC_THEMES_THEME_GROUP, GetTextString(TXT_THEME_SETTING));
-    SetDlgItemText(IDC_THEMES_THEME_LABEL, GetTextString(TXT_ACTIVE_THEME));
-    SetDlgItemText(IDC_THEMES_SETTING_GROUP, GetTextString(TXT_COLOR_SETTING));
+    SetItemCaptions(m_hWnd, kTemplateCaptions);
     LayoutControls();
     return TRUE;
 }
@@ -301,17 +307,7 @@ void CThemesPage::FillSettingsList(const CTheme* active)
     m_nListGeneration = g_themeManager.GetGeneration();
     m_lstSettings.ResetContent();
     m_unlistedSettings.clear();
-    for (int index = 0; index < g_themeManager.GetColorSettingCount(); ++index) {
-        CTheme* setting = g_themeManager.GetColorSetting(index);
-        if (!setting)
-            continue;
-        const int entry = m_lstSettings.AddString(setting->GetName());
-        if (entry < 0)
-            continue;
-        m_lstSettings.SetItemDataPtr(entry, setting);
-        if (setting == active)
-            m_lstSettings.SetCurSel(entry);
-    }
+    AddColorSettings(m_lstSettings, g_themeManager, active);
 }
 
 // The list's and the shown setting's records went with the reload. The shown
@@ -357,9 +353,10 @@ void CThemesPage::OnThemeSelEndOk()
 void CThemesPage::EnableEditing(BOOL enable)
 {
     const CWnd* const editing[] = {&m_ctlForeground, &m_ctlBackground, &m_chkLink, &m_chkActivate,
-                                   &m_btnSaveAs, &m_btnDelete, &m_btnRestore};
+                                   &m_btnSaveAs, &m_btnRestore};
     for (const CWnd* control : editing)
-        SetEnabled(*control, enable && (control != &m_btnDelete || DeleteCanAct()));
+        SetEnabled(*control, enable);
+    SetDeleteEnabled(enable && DeleteCanAct());
 }
 
 void CThemesPage::OnPaint()
@@ -500,8 +497,10 @@ bool CThemesPage::DeleteCanAct() const
 
 void CThemesPage::SetDeleteEnabled(bool enable)
 {
-    // Switched while the button counts as hidden, so that the switch itself
-    // paints nothing; then painted once.
+    // Only a change is worth a paint, made once: the switch itself happens
+    // while the button counts as hidden.
+    if ((::IsWindowEnabled(m_btnDelete.GetSafeHwnd()) != FALSE) == enable)
+        return;
     const BOOL visible = SetVisibleFlag(m_btnDelete, FALSE);
     m_btnDelete.EnableWindow(enable);
     SetVisibleFlag(m_btnDelete, visible);
@@ -517,7 +516,7 @@ BOOL CThemesPage::SetVisibleFlag(const CWnd& window, BOOL visible)
     return (style & bit) != 0;
 }
 
-void CThemesPage::RefreshPreview()
+void CThemesPage::RefreshPreview(const CWnd* current)
 {
     m_mainColors = MainLibraryColors(*m_pWorkSetting);
     m_shiftColors = ShiftLibraryColors(*m_pWorkSetting);
@@ -525,8 +524,10 @@ void CThemesPage::RefreshPreview()
     ShowTime(m_btnDayStart, IsDefaultTime(m_strDayStart) ? g_themeManager.GetDefaultDayStart() : m_strDayStart);
     ShowTime(m_btnDayEnd, IsDefaultTime(m_strDayEnd) ? g_themeManager.GetDefaultDayEnd() : m_strDayEnd);
     EnableEditing(!g_themeManager.GetDisableSetting());
-    m_ctlForeground.UpdateFromColor();
-    m_ctlBackground.UpdateFromColor();
+    for (CColorCtrl* control : {&m_ctlForeground, &m_ctlBackground}) {
+        if (control != current)
+            control->UpdateFromColor();
+    }
     m_timeForeground.RedrawNow();
     m_timeBackground.RedrawNow();
     m_wndPreview.RedrawNow();
@@ -546,7 +547,7 @@ LRESULT CThemesPage::OnColorChanged(WPARAM sender)
         LinkHues(!m_bEditEnd, control == &m_ctlForeground);
     WriteAnchors();
     SetCustomized(TRUE);
-    RefreshPreview();
+    RefreshPreview(control);
     return 0;
 }
 
@@ -669,7 +670,7 @@ void CThemesPage::EditDayTime(BOOL start, std::string& time)
 
 int CThemesPage::AskUser(unsigned text, UINT type) const
 {
-    return ::MessageBoxA(m_hWnd, GetTextString(text).c_str(), GetTextString(TXT_THEME_CUST).c_str(), type);
+    return ModuleMessageBox(m_hWnd, text, type);
 }
 
 std::string CThemesPage::AskSettingName() const

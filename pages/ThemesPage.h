@@ -73,6 +73,8 @@ protected:
 private:
     // Creation, layout and the theme list.
     bool CreateControls();
+    // A child in the sheet's font; false when it could not be made.
+    bool CreateChild(CWnd& control, const char* className, UINT id, DWORD style, const std::string& caption = "");
     bool CreateButton(CButton& button, UINT id, DWORD style, const std::string& caption);
     void LayoutControls();
     void FillThemeList();
@@ -86,7 +88,9 @@ private:
     // Selection, editing and preview.
     void SelectColorSetting(CTheme* setting, BOOL modified);
     void SetCustomized(BOOL customized);
-    void RefreshPreview();
+    // current: a colour control that shows its colour already (the one that
+    // told of the change).
+    void RefreshPreview(const CWnd* current = nullptr);
     void ReadAnchors();
     void WriteAnchors();
     // Background hue minus foreground hue of each pair, signed, before wrapping.

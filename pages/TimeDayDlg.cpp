@@ -15,8 +15,6 @@ const ItemCaption kItemTexts[] = {
     {IDC_TIMEDAY_DEFAULT, DLG_TIMEDAY_IDC_CHKDEFAULT},
     {IDC_TIMEDAY_CUSTOM, DLG_TIMEDAY_IDC_CHKCUSTOM},
     {IDC_TIMEDAY_SET_DEFAULT, DLG_TIMEDAY_IDC_BTNSETDEFAULT},
-    {IDOK, DLG_OK_BUTTON},
-    {IDCANCEL, DLG_CANCEL_BUTTON},
 };
 
 } // namespace
@@ -71,6 +69,7 @@ void CTimeDayDlg::SetTexts() const
 {
     SetWindowText(GetTextString(DLG_TIMEDAY_CAPTION));
     SetItemCaptions(m_hWnd, kItemTexts);
+    SetOkCancelCaptions(m_hWnd);
 }
 
 void CTimeDayDlg::SetCustomMode(bool custom) const
