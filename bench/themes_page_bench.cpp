@@ -1,7 +1,7 @@
 // Side by side, in one run: how fast the Color Settings page works.
 //  1. one hue step on the page: WM_HSCROLL with thumb tracking on the
-//     foreground colour control until the preview, both time bars and Delete
-//     are repainted; the same step with the two hue scroll bars hidden is the
+//     foreground colour control until the preview and both time bars are
+//     repainted; the same step with the two hue scroll bars hidden is the
 //     module's share, the rest is the system scroll bars' own redraw;
 //  2. the time bar's repaint from one buffer against one brush per column,
 //     208 and 1,000 pixels wide;
@@ -103,7 +103,6 @@ struct HueStepFigures {
     // What the step repaints, each alone.
     double preview = 0;
     double timeCtrl = 0;
-    double deleteButton = 0;
     double colorBox = 0;
     double empty = 0;  // a window that paints nothing: what any repaint costs
     int paints = 0;    // windows painted in one step, the scroll bars hidden
@@ -171,7 +170,6 @@ void MeasureHueStep(HWND page, HueStepFigures& figures)
     };
     figures.preview = redraw(::GetDlgItem(page, CThemesPage::kPreviewId));
     figures.timeCtrl = redraw(ControlWithId4098(page, false));
-    figures.deleteButton = redraw(::GetDlgItem(page, CThemesPage::kDeleteId));
     figures.colorBox = redraw(::GetDlgItem(control, CColorCtrl::kColorBoxId));
     CEmptyWnd empty;
     empty.Create(CWnd::DefaultClassName(), "", WS_CHILD | WS_VISIBLE, RECT{0, 0, 50, 50}, page, 1);
@@ -243,14 +241,14 @@ int main()
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kBenchTheme);
     ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kLibraryKey, "ActiveTheme");
 
-    std::printf("\n1. one hue step on the page (thumb tracking to preview, time bars and Delete repainted)\n");
+    std::printf("\n1. one hue step on the page (thumb tracking to the preview and both time bars repainted)\n");
     std::printf("   whole step %.3f ms (%.2f of a 60 Hz frame); module's share %.3f ms"
                 " (the hue scroll bars hidden); the system scroll bars' redraw %.3f ms"
                 " (one SetScrollPos with redraw: %.3f ms)\n",
                 hue.step, hue.step / kFrameMs, hue.hiddenBars, hue.step - hue.hiddenBars, hue.scrollBarRedraw);
-    std::printf("   each alone: preview %.3f, time control with its bar %.3f, Delete %.3f, sample box %.3f;"
+    std::printf("   each alone: preview %.3f, time control with its bar %.3f, sample box %.3f;"
                 " an empty window %.3f ms\n",
-                hue.preview, hue.timeCtrl, hue.deleteButton, hue.colorBox, hue.empty);
+                hue.preview, hue.timeCtrl, hue.colorBox, hue.empty);
     std::printf("   the module's share repaints %d windows: %.3f ms at an empty window's cost each, %.3f ms"
                 " of its own work\n",
                 hue.paints, hue.paints * hue.empty, hue.hiddenBars - hue.paints * hue.empty);

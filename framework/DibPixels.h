@@ -23,5 +23,6 @@ inline void DrawTopDownPixels(HDC dc, int width, int height, const std::uint32_t
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    ::StretchDIBits(dc, 0, 0, width, height, 0, 0, width, height, pixels, &info, DIB_RGB_COLORS, SRCCOPY);
+    ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                        static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS);
 }
