@@ -9,6 +9,10 @@
 
 class CThemePreviewWnd : public CWnd {
 public:
+    // The pictures' size, which the pages lay out around.
+    static const int kWidth = 208;
+    static const int kHeight = 143;
+
     // Loads the theme's preview picture (null: the active theme): the
     // theme's own .bmp file, else the module's picture of that name. Answers
     // the bitmap now held, null when there is none; the previous one is

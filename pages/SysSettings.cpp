@@ -16,8 +16,8 @@ const DWORD kHeadingStyle = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP;
 const DWORD kPreviewStyle = WS_CHILD | WS_VISIBLE;
 // Layout, in pixels of the client area.
 const int kMargin = 8;
-const int kColumnWidth = 208;  // the preview picture's size
-const int kPreviewHeight = 143;
+const int kColumnWidth = CThemePreviewWnd::kWidth;
+const int kPreviewHeight = CThemePreviewWnd::kHeight;
 const int kHeadingHeight = 23;
 const int kListTopOffset = kHeadingHeight + 4;
 // Entry 0 is "Color resetting" whenever there are settings to list.

@@ -29,8 +29,8 @@ const RECT kCreationRect = {0, 0, 10, 10};
 // The layout inside the "Color setting" group box, in pixels.
 const int kGroupCaption = 12;   // the box's caption row
 const int kGroupInset = 8;
-const int kColumn = 208;        // the left and the right column
-const int kPreviewHeight = 143;
+const int kColumn = CThemePreviewWnd::kWidth;  // the left and the right column
+const int kPreviewHeight = CThemePreviewWnd::kHeight;
 const int kRowHeight = 20;
 const int kButtonHeight = 23;   // also the setting's name
 const int kGap = 4;             // between rows
